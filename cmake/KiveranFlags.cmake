@@ -1,0 +1,26 @@
+# Compile options of the product's code, in both builds.
+# Sources are UTF-8; every literal becomes Shift-JIS (code page 932), the
+# program's ANSI code page.
+add_library(kiveran_flags INTERFACE)
+target_compile_options(kiveran_flags INTERFACE
+  $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -fno-exceptions -fno-rtti
+    -finput-charset=UTF-8 -fexec-charset=CP932>)
+if(KIVERAN_WERROR)
+  target_compile_options(kiveran_flags INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
+endif()
+target_include_directories(kiveran_flags INTERFACE ${PROJECT_SOURCE_DIR}/src)
+if(KIVERAN_WINDOWS)
+  # ANSI entry points, Windows 2000 and later, no MinGW replacement printf.
+  target_compile_definitions(kiveran_flags INTERFACE
+    _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0501 __USE_MINGW_ANSI_STDIO=0)
+endif()
+
+# Test code: the same charset and warnings, with exceptions (GoogleTest).
+add_library(kiveran_test_flags INTERFACE)
+target_compile_options(kiveran_test_flags INTERFACE
+  $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932>)
+target_include_directories(kiveran_test_flags INTERFACE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+if(KIVERAN_WINDOWS)
+  target_compile_definitions(kiveran_test_flags INTERFACE
+    _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0501)
+endif()

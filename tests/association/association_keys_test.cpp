@@ -1,0 +1,68 @@
+#include "association/association_keys.h"
+
+#include "association/assoc_request.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+TEST(AssociationKeys, ComposesTheLayout)
+{
+    char name[ASSOC_KEY_NAME_SIZE];
+    ASSERT_EQ(1, ComposeExtensionKey(name, ".xyz"));
+    EXPECT_EQ(std::string(".xyz"), name);
+    ASSERT_EQ(1, ComposeShellKey(name, "xyzfile"));
+    EXPECT_EQ(std::string("xyzfile\\shell"), name);
+    ASSERT_EQ(1, ComposeVerbKey(name, "xyzfile", "edit"));
+    EXPECT_EQ(std::string("xyzfile\\shell\\edit"), name);
+    ASSERT_EQ(1, ComposeCommandKey(name, ".xyz", "open"));
+    EXPECT_EQ(std::string(".xyz\\shell\\open\\command"), name);
+    ASSERT_EQ(1, ComposeExtensionKey(name, ".\x95\x5C"));   // .表
+    EXPECT_EQ(std::string(".\x95\x5C"), name);
+}
+
+TEST(AssociationKeys, RefusesEmptyParts)
+{
+    // An empty extension or type would address the class root itself or a
+    // name that begins with a backslash.
+    char name[ASSOC_KEY_NAME_SIZE] = "stale";
+    EXPECT_EQ(0, ComposeExtensionKey(name, ""));
+    EXPECT_EQ(std::string(""), name);
+    EXPECT_EQ(0, ComposeShellKey(name, ""));
+    EXPECT_EQ(0, ComposeVerbKey(name, "", "open"));
+    EXPECT_EQ(0, ComposeVerbKey(name, "xyzfile", ""));
+    EXPECT_EQ(0, ComposeCommandKey(name, "", "open"));
+    EXPECT_EQ(0, ComposeCommandKey(name, "xyzfile", ""));
+}
+
+TEST(AssociationKeys, RefusesNamesThatDoNotFit)
+{
+    struct Row {
+        size_t typeLength;
+        size_t verbLength;
+        int verbFits;
+        int commandFits;
+    };
+    // "T\shell\V" takes 7 bytes besides the parts, "\command" 8 more; the
+    // buffer holds 263 bytes and the NUL.
+    const Row rows[] = {
+        {128, 128, 1, 0},
+        {200, 56, 1, 0},
+        {200, 48, 1, 1},
+        {200, 49, 1, 0},
+        {259, 1, 0, 0},
+        {255, 1, 1, 0},
+        {256, 1, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.typeLength << " + " << row.verbLength);
+        std::string type(row.typeLength, 't');
+        std::string verb(row.verbLength, 'v');
+        char name[ASSOC_KEY_NAME_SIZE];
+        EXPECT_EQ(row.verbFits, ComposeVerbKey(name, type.c_str(), verb.c_str()));
+        EXPECT_EQ(row.verbFits ? type.size() + verb.size() + 7 : 0, strlen(name));
+        EXPECT_EQ(row.commandFits, ComposeCommandKey(name, type.c_str(), verb.c_str()));
+        EXPECT_EQ(row.commandFits ? type.size() + verb.size() + 15 : 0, strlen(name));
+    }
+}

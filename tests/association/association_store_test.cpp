@@ -1,0 +1,329 @@
+// The association store against the real registry of the throwaway prefix.
+#include "association/association_store.h"
+
+#include "common/registry_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kDefaultMenu[] = "開く(&O)";
+
+struct Names {
+    std::string ext = UniqueName(".kv");
+    std::string type = UniqueName("kvfile");
+    ~Names()
+    {
+        DeleteTree(ext);
+        DeleteTree(type);
+    }
+};
+
+AssocRequest Request(const char* verb, const char* menu, const char* command, int setDefault)
+{
+    AssocRequest request;
+    memset(&request, 0, sizeof(request));
+    request.runAfter = 1;
+    request.quoteFileName = 1;
+    request.setDefaultVerb = setDefault;
+    strncpy(request.verb, verb, sizeof(request.verb) - 1);
+    strncpy(request.menuText, menu, sizeof(request.menuText) - 1);
+    strncpy(request.commandLine, command, sizeof(request.commandLine) - 1);
+    return request;
+}
+
+std::string Default(const std::string& key)
+{
+    std::string text;
+    if (!ReadDefault(key, &text)) {
+        return "<absent>";
+    }
+    return text;
+}
+
+struct ReadResult {
+    std::string verb;
+    std::string menu;
+};
+
+ReadResult Read(const std::string& ext)
+{
+    AssocRequest request;
+    memset(&request, 'Z', sizeof(request));
+    ReadCurrentAssociation(ext.c_str(), &request);
+    EXPECT_LT(strnlen(request.verb, sizeof(request.verb)), sizeof(request.verb));
+    EXPECT_LT(strnlen(request.menuText, sizeof(request.menuText)), sizeof(request.menuText));
+    return {request.verb, request.menuText};
+}
+
+}  // namespace
+
+TEST(ReadCurrentAssociation, ResolvesTypeVerbAndMenuText)
+{
+    struct Row {
+        const char* name;
+        const char* typeShellDefault;  // null: no TYPE\shell key
+        const char* typeVerbKey;       // null: no verb key
+        const char* typeVerbMenu;      // null: no value
+        const char* verb;
+        const char* menu;
+    };
+    const Row rows[] = {
+        {"edit is the default verb", "edit", "edit", "編集(&E)", "edit", "編集(&E)"},
+        {"empty menu text", "edit", "edit", "", "edit", kDefaultMenu},
+        {"menu text absent", "edit", "edit", nullptr, "edit", kDefaultMenu},
+        {"default verb without its key", "edit", nullptr, nullptr, "open", kDefaultMenu},
+        {"empty default verb", "", "open", "ひらく", "open", "ひらく"},
+        {"shell key without default", nullptr, nullptr, nullptr, "open", kDefaultMenu},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        SetDefault(names.ext, names.type);
+        if (row.typeShellDefault) {
+            SetDefault(names.type + "\\shell", row.typeShellDefault);
+        } else {
+            CreateKey(names.type + "\\shell");
+        }
+        if (row.typeVerbKey) {
+            std::string verbKey = names.type + "\\shell\\" + row.typeVerbKey;
+            if (row.typeVerbMenu) {
+                SetDefault(verbKey, row.typeVerbMenu);
+            } else {
+                CreateKey(verbKey);
+            }
+        }
+        std::string before = SnapshotTree(names.ext) + SnapshotTree(names.type);
+        ReadResult result = Read(names.ext);
+        EXPECT_EQ(row.verb, result.verb);
+        EXPECT_EQ(row.menu, result.menu);
+        EXPECT_EQ(before, SnapshotTree(names.ext) + SnapshotTree(names.type)) << "the reader changed the registry";
+    }
+}
+
+TEST(ReadCurrentAssociation, NoExtensionKeyGivesDefaults)
+{
+    Names names;
+    ReadResult result = Read(names.ext);
+    EXPECT_EQ("open", result.verb);
+    EXPECT_EQ(kDefaultMenu, result.menu);
+    EXPECT_FALSE(KeyExists(names.ext)) << "the reader must not create keys";
+}
+
+TEST(ReadCurrentAssociation, TypeWithoutShellKeyFallsBackToExtensionKey)
+{
+    Names names;
+    SetDefault(names.ext, names.type);
+    CreateKey(names.type);
+    SetDefault(names.ext + "\\shell", "print");
+    SetDefault(names.ext + "\\shell\\print", "印刷(&P)");
+    ReadResult result = Read(names.ext);
+    EXPECT_EQ("print", result.verb);
+    EXPECT_EQ("印刷(&P)", result.menu);
+}
+
+TEST(WriteAssociation, NewExtensionGetsTheLayoutUnderItsOwnKey)
+{
+    Names names;
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", kDefaultMenu, "\"C:\\v.exe\" \"%1\"", 0)));
+    EXPECT_TRUE(KeyExists(names.ext));
+    EXPECT_EQ("<absent>", Default(names.ext)) << "the extension key's value is never written";
+    EXPECT_EQ("<absent>", Default(names.ext + "\\shell"));
+    EXPECT_EQ(kDefaultMenu, Default(names.ext + "\\shell\\open"));
+    EXPECT_EQ("\"C:\\v.exe\" \"%1\"", Default(names.ext + "\\shell\\open\\command"));
+}
+
+TEST(WriteAssociation, WritesUnderTheNamedTypeEvenWithoutShellKey)
+{
+    Names names;
+    SetDefault(names.ext, names.type);
+    CreateKey(names.type);
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "見る", "\"C:\\v.exe\" %1", 0)));
+    EXPECT_EQ("見る", Default(names.type + "\\shell\\view"));
+    EXPECT_EQ("\"C:\\v.exe\" %1", Default(names.type + "\\shell\\view\\command"));
+    EXPECT_FALSE(KeyExists(names.ext + "\\shell"));
+    EXPECT_EQ(names.type, Default(names.ext));
+}
+
+TEST(WriteAssociation, DefaultVerbHandling)
+{
+    struct Row {
+        const char* name;
+        const char* presentDefault;  // null: TYPE\shell has no default value
+        const char* verb;
+        int setDefault;
+        const char* writtenUnder;
+        const char* defaultAfter;
+    };
+    const Row rows[] = {
+        {"set with a verb", "edit", "view", 1, "view", "view"},
+        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit"},
+        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>"},
+        {"off leaves the default alone", "edit", "view", 0, "view", "edit"},
+        {"off with an empty verb writes open", "edit", "", 0, "open", "edit"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        SetDefault(names.ext, names.type);
+        if (row.presentDefault) {
+            SetDefault(names.type + "\\shell", row.presentDefault);
+        } else {
+            CreateKey(names.type + "\\shell");
+        }
+        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault)));
+        std::string verbKey = names.type + "\\shell\\" + row.writtenUnder;
+        EXPECT_EQ("M", Default(verbKey));
+        EXPECT_EQ("C", Default(verbKey + "\\command"));
+        EXPECT_EQ(row.defaultAfter, Default(names.type + "\\shell"));
+    }
+}
+
+TEST(WriteAssociation, EmptyMenuTextIsWrittenAsEmptyValue)
+{
+    Names names;
+    SetDefault(names.ext, names.type);
+    SetDefault(names.type + "\\shell\\open", "old");
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "", "", 0)));
+    EXPECT_EQ("", Default(names.type + "\\shell\\open"));
+    EXPECT_EQ("", Default(names.type + "\\shell\\open\\command"));
+}
+
+TEST(WriteAssociation, LeavesOtherVerbsUntouched)
+{
+    Names names;
+    SetDefault(names.ext, names.type);
+    SetValue(names.ext, "Content Type", REG_SZ, std::string("text/x-kv", 10));
+    SetValue(names.type, "", REG_SZ, std::string("Kiveran test file", 18));
+    SetValue(names.type, "EditFlags", REG_DWORD, std::string("\x00\x00\x01\x00", 4));
+    SetDefault(names.type + "\\DefaultIcon", "C:\\icons.dll,3");
+    SetDefault(names.type + "\\shell", "edit");
+    SetValue(names.type + "\\shell", "Extra", REG_SZ, std::string("x", 2));
+    SetDefault(names.type + "\\shell\\edit", "編集(&E)");
+    SetDefault(names.type + "\\shell\\edit\\command", "\"C:\\e.exe\" \"%1\"");
+    SetDefault(names.type + "\\shell\\print\\command", "\"C:\\p.exe\" /p \"%1\"");
+    SetDefault(names.type + "\\shell\\open", "古い");
+    SetValue(names.type + "\\shell\\open", "MUIVerb", REG_SZ, std::string("mui", 4));
+    SetDefault(names.type + "\\shell\\open\\ddeexec", "[open]");
+
+    const std::string untouched[] = {
+        names.ext, names.type + "\\DefaultIcon", names.type + "\\shell\\edit",
+        names.type + "\\shell\\print", names.type + "\\shell\\open\\ddeexec",
+    };
+    std::string before[5];
+    for (int i = 0; i < 5; ++i) {
+        before[i] = SnapshotTree(untouched[i]);
+    }
+    std::string typeBefore = SnapshotTree(names.type);
+
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "開く(&O)", "\"C:\\v.exe\" \"%1\"", 0)));
+
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(untouched[i]);
+        EXPECT_EQ(before[i], SnapshotTree(untouched[i]));
+    }
+    // Put back the two values that were meant to change: the rest of the
+    // type's tree must then be exactly as it was.
+    SetDefault(names.type + "\\shell\\open", "古い");
+    DeleteTree(names.type + "\\shell\\open\\command");
+    EXPECT_EQ(typeBefore, SnapshotTree(names.type));
+}
+
+TEST(WriteAssociation, EmptyExtensionWritesNothing)
+{
+    std::string before = SnapshotClassRoot();
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 1)));
+    EXPECT_EQ(before, SnapshotClassRoot());
+    AssocRequest request;
+    memset(&request, 'Z', sizeof(request));
+    ReadCurrentAssociation("", &request);
+    EXPECT_STREQ("open", request.verb);
+    EXPECT_STREQ(kDefaultMenu, request.menuText);
+}
+
+TEST(WriteAssociation, RefusesAKeyNameThatDoesNotFit)
+{
+    Names names;
+    // 245 bytes: TYPE\shell\open takes 256 bytes, TYPE\shell\open\command 264
+    // and its NUL would make 265.
+    std::string longType = UniqueName("kvlong");
+    longType.resize(245, 't');
+    SetDefault(names.ext, longType);
+    std::string before = SnapshotClassRoot();
+    // TYPE\shell\open fits 264 bytes; TYPE\shell\open\command does not.
+    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
+    EXPECT_EQ("M", Default(longType + "\\shell\\open"));
+    EXPECT_EQ(0u, SnapshotTree(longType + "\\shell\\open").find("[" + longType + "\\shell\\open]\n=1:4d00\n"));
+    EXPECT_EQ(std::string::npos, SnapshotTree(longType).find("comm")) << "no cut command key";
+    DeleteTree(longType);
+    EXPECT_EQ(before, SnapshotClassRoot());
+}
+
+TEST(ReadCurrentAssociation, HostileValuesNeverOverrun)
+{
+    struct Row {
+        const char* name;
+        DWORD type;
+        std::string data;      // the extension key's default value, as stored
+        bool namesTheType;     // whether the reader should follow it
+    };
+    Names names;
+    const std::string type = names.type;
+    const Row rows[] = {
+        {"without NUL", REG_SZ, type, true},
+        {"expand string", REG_EXPAND_SZ, type + std::string(1, '\0'), true},
+        {"dword", REG_DWORD, std::string("\x01\x02\x03\x04", 4), false},
+        {"binary", REG_BINARY, type, false},
+        {"empty", REG_SZ, std::string(1, '\0'), false},
+        {"only blanks", REG_SZ, std::string("   ") + std::string(1, '\0'), false},
+        {"259 bytes and NUL", REG_SZ, std::string(259, 'a') + std::string(1, '\0'), false},
+        {"260 bytes without NUL", REG_SZ, std::string(260, 'a'), false},
+        {"260 bytes and NUL", REG_SZ, std::string(260, 'a') + std::string(1, '\0'), false},
+        {"4000 bytes", REG_SZ, std::string(4000, 'a'), false},
+    };
+    SetDefault(names.ext + "\\shell", "ext");
+    SetDefault(names.ext + "\\shell\\ext", "拡張子のメニュー");
+    SetDefault(type + "\\shell", "typ");
+    SetDefault(type + "\\shell\\typ", "種類のメニュー");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetValue(names.ext, "", row.type, row.data);
+        ReadResult result = Read(names.ext);
+        EXPECT_EQ(row.namesTheType ? "typ" : "ext", result.verb);
+        EXPECT_EQ(row.namesTheType ? "種類のメニュー" : "拡張子のメニュー", result.menu);
+    }
+}
+
+TEST(ReadCurrentAssociation, LongMenuTextsAreTerminated)
+{
+    struct Row {
+        std::string stored;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {std::string(259, 'm') + std::string(1, '\0'), std::string(259, 'm')},
+        {std::string(259, 'm'), std::string(259, 'm')},
+        {std::string(260, 'm'), kDefaultMenu},
+        {std::string(5000, 'm'), kDefaultMenu},
+        {std::string("\x01\x00\x00\x00", 4), std::string("\x01")},
+    };
+    Names names;
+    SetDefault(names.ext + "\\shell", "open");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored.size());
+        SetValue(names.ext + "\\shell\\open", "", REG_SZ, row.stored);
+        EXPECT_EQ(row.expected, Read(names.ext).menu);
+    }
+}
+
+TEST(WriteAssociation, BlankTypeNameIsFollowedLikeTheShellDoes)
+{
+    Names names;
+    SetDefault(names.ext, "   ");
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
+    EXPECT_EQ("C", Default("   \\shell\\open\\command"));
+    DeleteTree("   ");
+}

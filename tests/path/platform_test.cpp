@@ -1,0 +1,96 @@
+// The path helpers against Windows itself.
+#include "path/module_file.h"
+#include "path/sjis_path.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+TEST(Platform, AnsiCodePageIs932)
+{
+    EXPECT_EQ(932u, GetACP());
+}
+
+TEST(GetSjisByteKind, LeadBytesMatchWindowsTables)
+{
+    // A byte starts a double-byte character exactly when code page 932 says
+    // it is a lead byte; the classifier's ranges must not drift from it.
+    for (int b = 1; b < 256; ++b) {
+        SCOPED_TRACE(b);
+        char text[3] = {(char)b, 'A', '\0'};
+        int lead = IsDBCSLeadByteEx(932, (BYTE)b) ? 1 : 0;
+        EXPECT_EQ(lead, GetSjisByteKind(text, 0) == SJIS_LEAD_BYTE ? 1 : 0);
+    }
+}
+
+TEST(GetSjisByteKind, TrailBytesMatchWindowsTables)
+{
+    // Every double-byte character of code page 932 ends in a byte of the
+    // classifier's trail range, and every byte of that range is used.
+    bool used[256] = {};
+    for (unsigned code = 1; code < 0x10000; ++code) {
+        if (code >= 0xD800 && code < 0xE000) {
+            continue;
+        }
+        wchar_t wide = (wchar_t)code;
+        char bytes[4];
+        BOOL defaulted = FALSE;
+        int count = WideCharToMultiByte(932, 0, &wide, 1, bytes, sizeof(bytes), NULL, &defaulted);
+        if (count == 2 && !defaulted) {
+            used[(unsigned char)bytes[1]] = true;
+        }
+    }
+    for (int trail = 1; trail < 256; ++trail) {
+        SCOPED_TRACE(trail);
+        char text[3] = {'\x81', (char)trail, '\0'};
+        EXPECT_EQ(used[trail], GetSjisByteKind(text, 1) == SJIS_TRAIL_BYTE);
+    }
+}
+
+TEST(GetModulePath, GivesThisProgramsPath)
+{
+    char path[MAX_PATH];
+    ASSERT_EQ(1, GetModulePath(path));
+    std::string text(path);
+    ASSERT_GT(text.size(), 4u);
+    EXPECT_EQ(".exe", text.substr(text.size() - 4));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path));
+}
+
+TEST(GetFileIcon, LargeAndSmallIconsOfAFile)
+{
+    char path[MAX_PATH];
+    ASSERT_EQ(1, GetModulePath(path));
+    HICON large = GetFileIcon(path, 0);
+    HICON small = GetFileIcon(path, SHGFI_SMALLICON);
+    ASSERT_NE(nullptr, large);
+    ASSERT_NE(nullptr, small);
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(large, &info));
+    BITMAP bitmap;
+    GetObjectA(info.hbmMask, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(GetSystemMetrics(SM_CXICON), bitmap.bmWidth);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    EXPECT_EQ(nullptr, GetFileIcon("C:\\no\\such\\folder\\file.kvnone", 0));
+}
+
+TEST(GetModuleIcon, FollowsTheModulesFile)
+{
+    EXPECT_NE(nullptr, GetModuleIcon(GetModuleHandleA(NULL), 0));
+    EXPECT_EQ(nullptr, GetModuleIcon((HMODULE)(ULONG_PTR)0x12340000, 0));
+}
+
+TEST(SetWindowIcon, HandsTheIconToTheWindow)
+{
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, window);
+    HICON icon = GetModuleIcon(GetModuleHandleA(NULL), 0);
+    SetWindowIcon(window, ICON_BIG, icon);
+    EXPECT_EQ((LRESULT)icon, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    SetWindowIcon(window, ICON_BIG, NULL);
+    EXPECT_EQ(0, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    DestroyWindow(window);
+}

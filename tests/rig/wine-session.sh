@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs one command inside a throwaway Wine session: a fresh WINEPREFIX in a
+# temporary folder, the Japanese locale (ANSI code page 932), one warm
+# wineserver and, when there is no display, an Xvfb of its own. Everything the
+# session started is ended and the prefix removed when the command returns.
+#
+#   tests/rig/wine-session.sh COMMAND [ARGS...]
+#
+# KIVERAN_KEEP_PREFIX=1 keeps the prefix folder for inspection.
+set -uo pipefail
+
+RIG_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEDEBUG=-all
+export WINEARCH=win32
+# No desktop integration (it would copy associations into the host's files),
+# and no Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
+export WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/kiveran-wine.XXXXXX")"
+
+XVFB_PID=""
+cleanup() {
+  exec 9>&-
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" >/dev/null 2>&1 || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+  if [ "${KIVERAN_KEEP_PREFIX:-0}" = "1" ]; then
+    echo "wine-session: prefix kept in $WINEPREFIX" >&2
+  else
+    rm -rf "$WINEPREFIX"
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if [ -z "${DISPLAY:-}" ]; then
+  fifo="$(mktemp -u)"; mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  read -r -t 30 display_number <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "${display_number:-}" ]; then
+    echo "wine-session: Xvfb did not start" >&2
+    exit 1
+  fi
+  export DISPLAY=":$display_number"
+fi
+
+"$RIG_DIR/start-wineserver.sh"
+wine wineboot --init >/dev/null 2>&1
+settings="$WINEPREFIX/kiveran-settings.reg"
+{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$RIG_DIR/wine-settings.reg.in" | sed 's/\x0a\x00/\x0d\x00\x0a\x00/g'; } >"$settings"
+wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
+
+# Wine ends its desktop and services a few seconds after the last Windows
+# program exits, and the next program that touches the shell then waits
+# 10-20 s for them to come back. One idle program, reading a pipe that the
+# session holds open, keeps them up; closing the pipe ends it.
+keepalive="$WINEPREFIX/keepalive.fifo"
+mkfifo "$keepalive"
+wine cmd /c pause <"$keepalive" >/dev/null 2>&1 &
+exec 9>"$keepalive"
+
+"$@"
