@@ -1,7 +1,29 @@
 target_sources(portable_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/association_keys_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/refused_extension_test.cpp)
 if(KIVERAN_WINDOWS)
   target_sources(platform_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/association_store_test.cpp)
+
+  # The program a dropped file's association starts in the tests: it
+  # records its command line.
+  add_executable(probe WIN32 ${CMAKE_CURRENT_LIST_DIR}/probe.cpp)
+  target_link_options(probe PRIVATE -s)
+
+  # Runs the association for one path, as the program does after resolving
+  # its argument.
+  add_executable(drop_host WIN32
+    ${CMAKE_CURRENT_LIST_DIR}/drop_host.cpp
+    $<TARGET_OBJECTS:kiveran_resources>)
+  target_link_libraries(drop_host PRIVATE kiveran_core kiveran_flags)
+
+  add_executable(association_run_tests
+    ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp)
+  target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main)
+  add_dependencies(association_run_tests probe drop_host)
+  gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 120)
+
+  list(APPEND KIVERAN_CHECKED_BINARIES probe drop_host association_run_tests)
 endif()

@@ -1,0 +1,31 @@
+// The system Open dialog, extended with the verb, menu-text and command-line
+// edits and three check boxes, in which the user picks the program.
+#ifndef KIVERAN_ASSOCIATION_ASSOCIATION_DIALOG_H
+#define KIVERAN_ASSOCIATION_ASSOCIATION_DIALOG_H
+
+#include <windows.h>
+
+#include "association/assoc_request.h"
+
+// The request the dialog's hook reads and writes: the hook gets no pointer
+// of the caller's. Valid only while the dialog runs.
+extern AssocRequest g_dialogRequest;
+
+// Shows the dialog for request, which it pre-fills. 1 when the user
+// confirmed (request then holds the dialog's values), 0 when cancelled or
+// failed.
+int RunAssociationDialog(HWND owner, AssocRequest* request);
+
+// GetOpenFileNameA with a hook and a child template, opened in the folder of
+// initialPath with its file name (written into fileBuffer, MAX_PATH bytes).
+BOOL OpenFileDialogEx(HWND owner, HINSTANCE instance, const char* templateName,
+                      LPOFNHOOKPROC hook, DWORD extraFlags, char* fileBuffer,
+                      const char* initialPath, const char* title, const char* filter,
+                      LPARAM customData);
+
+UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Rebuilds the command-line edit from the Open dialog's current selection.
+void RefreshCommandLine(HWND dialog);
+
+#endif

@@ -1,0 +1,353 @@
+// The association run end to end: a dropped file, the real Open dialog with
+// the program's own controls, the registry and the shell, under Wine.
+#include "common/open_dialog_driver.h"
+#include "common/registry_helpers.h"
+#include "common/window_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
+const char kDefaultMenu[] = "開く(&O)";
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string Default(const std::string& key)
+{
+    std::string text;
+    return ReadDefault(key, &text) ? text : "<absent>";
+}
+
+// A folder with a probe program (and another one, old.exe, to start from)
+// and a dropped file with a fresh extension.
+struct Scene {
+    std::string folder;
+    std::string ext;
+    std::string type;
+    std::string dropped;
+    std::string probe;
+    std::string old;
+
+    explicit Scene(const std::string& subfolder = "", const std::string& extension = "")
+    {
+        folder = MakeTempFolder("kvrun");
+        if (!subfolder.empty()) {
+            folder += subfolder + "\\";
+            CreateDirectoryA(folder.c_str(), NULL);
+        }
+        ext = extension.empty() ? UniqueName(".kv") : extension;
+        type = UniqueName("kvtype");
+        dropped = folder + "memo" + ext;
+        WriteFileText(dropped, "dropped\n");
+        probe = folder + "probe.exe";
+        old = folder + "old.exe";
+        CopyFileA((BinFolder() + "probe.exe").c_str(), probe.c_str(), FALSE);
+        CopyFileA((BinFolder() + "probe.exe").c_str(), old.c_str(), FALSE);
+    }
+    ~Scene()
+    {
+        DeleteTree(ext);
+        DeleteTree(type);
+    }
+    // The extension names a file type whose open command starts old.exe, so
+    // the dialog opens in the scene's folder with old.exe.
+    void AssociateWithOld()
+    {
+        SetDefault(ext, type);
+        SetDefault(type + "\\shell\\open\\command", Quoted(old) + " \"%1\"");
+    }
+    std::string ProbeLog() const
+    {
+        std::string text;
+        return ReadFileText(probe + ".log", &text) ? text : "<not started>";
+    }
+    std::string OldLog() const
+    {
+        std::string text;
+        return ReadFileText(old + ".log", &text) ? text : "<not started>";
+    }
+};
+
+std::string WaitForLog(const Scene& scene)
+{
+    for (int i = 0; i < 500 && scene.ProbeLog() == "<not started>"; ++i) {
+        Sleep(20);
+    }
+    return scene.ProbeLog();
+}
+
+struct DialogRun {
+    Program program;
+    OpenDialog dialog;
+};
+
+DialogRun StartRun(const std::string& dropped)
+{
+    DialogRun run;
+    run.program = StartProgram(Quoted(BinFolder() + "drop_host.exe") + " " + Quoted(dropped));
+    run.dialog = WaitForOpenDialog(kTitle, run.program.info.dwProcessId);
+    return run;
+}
+
+// Types a folder into the file-name box and presses OK: the dialog moves there.
+void GoToFolder(const DialogRun& run, const std::string& folder)
+{
+    SetText(FileNameBox(run.dialog), folder);
+    PressOk(run.dialog);
+    Settle(run.dialog.window);
+    for (int i = 0; i < 100 && LookInText(run.dialog).empty(); ++i) {
+        Sleep(20);
+    }
+    Settle(run.dialog.window);
+}
+
+std::string CommandText(const DialogRun& run)
+{
+    return GetText(run.dialog.Control(1010));
+}
+
+}  // namespace
+
+TEST(AssociationRun, DropToShellThroughTheNamedType)
+{
+    Scene scene;
+    scene.AssociateWithOld();
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+
+    // Opened in the folder of the program now associated, with its name.
+    EXPECT_EQ("old.exe", GetText(FileNameBox(run.dialog)));
+    EXPECT_NE(std::string::npos, ListedNames(run.dialog, run.program.info.hProcess).find("probe.exe|"));
+    EXPECT_EQ("open", GetText(run.dialog.Control(1137)));
+    EXPECT_EQ(kDefaultMenu, GetText(run.dialog.Control(1012)));
+    EXPECT_TRUE(IsChecked(run.dialog.Control(1042)));
+    EXPECT_TRUE(IsChecked(run.dialog.Control(1040)));
+    EXPECT_FALSE(IsChecked(run.dialog.Control(1041)));
+
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+    ClickButton(run.dialog.Control(1040));
+    EXPECT_EQ(Quoted(scene.probe) + " %1", CommandText(run));
+    ClickButton(run.dialog.Control(1040));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(scene.type, Default(scene.ext));
+    EXPECT_EQ(kDefaultMenu, Default(scene.type + "\\shell\\open"));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(scene.type + "\\shell\\open\\command"));
+
+    // The shell opened the dropped file with the command just written.
+    std::string log = WaitForLog(scene);
+    EXPECT_NE(std::string::npos, log.find(Quoted(scene.dropped))) << log;
+    EXPECT_EQ("<not started>", scene.OldLog());
+}
+
+TEST(AssociationRun, FreshExtensionWithoutRunWritesUnderTheExtensionKey)
+{
+    Scene scene;
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    EXPECT_EQ("open", GetText(run.dialog.Control(1137)));
+    EXPECT_EQ(kDefaultMenu, GetText(run.dialog.Control(1012)));
+    EXPECT_TRUE(IsChecked(run.dialog.Control(1042)));
+    EXPECT_TRUE(IsChecked(run.dialog.Control(1040)));
+    EXPECT_FALSE(IsChecked(run.dialog.Control(1041)));
+
+    GoToFolder(run, scene.folder);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"))
+        << ListedNames(run.dialog, run.program.info.hProcess);
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+    ClickButton(run.dialog.Control(1042));
+    EXPECT_FALSE(IsChecked(run.dialog.Control(1042)));
+
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_TRUE(KeyExists(scene.ext));
+    EXPECT_EQ("<absent>", Default(scene.ext));
+    EXPECT_EQ(kDefaultMenu, Default(scene.ext + "\\shell\\open"));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(scene.ext + "\\shell\\open\\command"));
+    Sleep(1500);
+    EXPECT_EQ("<not started>", scene.ProbeLog());
+}
+
+TEST(AssociationRun, CancelWritesAndOpensNothing)
+{
+    Scene scene;
+    scene.AssociateWithOld();
+    std::string before = SnapshotClassRoot();
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+    PressCancel(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(before, SnapshotClassRoot());
+    Sleep(1000);
+    EXPECT_EQ("<not started>", scene.ProbeLog());
+    EXPECT_EQ("<not started>", scene.OldLog());
+}
+
+TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
+{
+    enum Action { kLeave, kEmpty, kType, kTypeThenQuoteClick };
+    struct Row {
+        const char* name;
+        Action action;
+    };
+    const Row rows[] = {
+        {"without any change", kLeave},
+        {"emptied", kEmpty},
+        {"typed", kType},
+        {"typed, then the quote box clicked", kTypeThenQuoteClick},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Scene scene;
+        scene.AssociateWithOld();
+        DialogRun run = StartRun(scene.dropped);
+        ASSERT_NE(nullptr, run.dialog.custom);
+        HWND command = run.dialog.Control(1010);
+        if (row.action == kEmpty) {
+            SetText(command, "");
+        } else if (row.action == kType || row.action == kTypeThenQuoteClick) {
+            SetText(command, "typed \"%1\" /x");
+        }
+        if (row.action == kTypeThenQuoteClick) {
+            ClickButton(run.dialog.Control(1040));
+            EXPECT_NE("typed \"%1\" /x", GetText(command));
+            EXPECT_EQ(" %1", GetText(command).substr(GetText(command).size() - 3));
+        }
+        std::string shown = GetText(command);
+        if (row.action == kType) {
+            EXPECT_EQ("typed \"%1\" /x", shown);
+        }
+        PressOk(run.dialog);
+        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(shown, Default(scene.type + "\\shell\\open\\command"));
+    }
+}
+
+TEST(AssociationRun, LongEditTextsAreStoredCutTo259Bytes)
+{
+    Scene scene;
+    scene.AssociateWithOld();
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    SetText(run.dialog.Control(1010), std::string(300, 'c'));
+    SetText(run.dialog.Control(1012), std::string(300, 'm'));
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(std::string(259, 'c'), Default(scene.type + "\\shell\\open\\command"));
+    EXPECT_EQ(std::string(259, 'm'), Default(scene.type + "\\shell\\open"));
+
+    // A verb that long cannot name a key, but it is still stored as the
+    // default. (A 259-byte command without a program name crashes Wine's
+    // FindExecutableA, so the next run starts from a sound command again.)
+    scene.AssociateWithOld();
+    DialogRun second = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, second.dialog.custom);
+    SetText(second.dialog.Control(1137), std::string(300, 'v'));
+    ClickButton(second.dialog.Control(1041));
+    PressOk(second.dialog);
+    EXPECT_EQ(0, FinishProgram(&second.program));
+    EXPECT_EQ(std::string(259, 'v'), Default(scene.type + "\\shell"));
+}
+
+TEST(AssociationRun, ProgramInADriveRootOpensTheDriveWithItsName)
+{
+    Scene scene;
+    std::string name = UniqueName("kvroot") + ".exe";
+    std::string rootProgram = "C:\\" + name;
+    ASSERT_TRUE(CopyFileA((BinFolder() + "probe.exe").c_str(), rootProgram.c_str(), FALSE));
+    SetDefault(scene.ext, scene.type);
+    SetDefault(scene.type + "\\shell\\open\\command", Quoted(rootProgram) + " \"%1\"");
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    EXPECT_EQ(name, GetText(FileNameBox(run.dialog)));
+    EXPECT_NE(std::string::npos, ListedNames(run.dialog, run.program.info.hProcess).find(name + "|"));
+    SetText(run.dialog.Control(1010), "root");
+    // OK is accepted only when the named file exists in the folder shown.
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ("root", Default(scene.type + "\\shell\\open\\command"));
+    DeleteFileA(rootProgram.c_str());
+    DeleteFileA((rootProgram + ".log").c_str());
+}
+
+TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
+{
+    const std::string directoryCaption = "ディレクトリがドロップされました";
+    const std::string directoryText = "現在のバージョンでは、ディレクトリに関連づけを行うことはできません。";
+    const std::string specialCaption = "特殊な拡張子への関連づけ";
+    const std::string specialText =
+        "現在のバージョンでは、拡張子 exe, com, lnk に関連づけを行うことはできません。";
+    const std::string missingCaption = "ファイルが見つかりません";
+    std::string folder = MakeTempFolder("kvrefuse");
+    CreateDirectoryA((folder + "dir.kv").c_str(), NULL);
+    for (const char* name : {"MEMO.EXE", "a.com", "b.LNK"}) {
+        WriteFileText(folder + name, "x");
+    }
+    struct Row {
+        std::string path;
+        std::string caption;
+        std::string text;  // empty: not compared
+    };
+    const Row rows[] = {
+        {folder + "dir.kv", directoryCaption, directoryText},
+        {folder + "MEMO.EXE", specialCaption, specialText},
+        {folder + "a.com", specialCaption, specialText},
+        {folder + "b.LNK", specialCaption, specialText},
+        {folder + "missing.kv", missingCaption, ""},
+        {"", missingCaption, ""},
+    };
+    std::string before = SnapshotClassRoot();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        Program program = StartProgram(Quoted(BinFolder() + "drop_host.exe") + " " + Quoted(row.path));
+        HWND box = WaitForAnyWindow(program.info.dwProcessId);
+        ASSERT_NE(nullptr, box);
+        MessageBoxTexts texts = ReadMessageBox(box);
+        EXPECT_EQ(row.caption, texts.caption);
+        if (!row.text.empty()) {
+            EXPECT_EQ(row.text, texts.text);
+        } else {
+            EXPECT_FALSE(texts.text.empty());
+        }
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(0, FinishProgram(&program));
+    }
+    EXPECT_EQ(before, SnapshotClassRoot());
+}
+
+TEST(AssociationRun, ExeInsideTheNameIsNotRefused)
+{
+    Scene scene;
+    std::string dropped = scene.folder + "memo.exe" + scene.ext;
+    WriteFileText(dropped, "x");
+    DialogRun run = StartRun(dropped);
+    EXPECT_NE(nullptr, run.dialog.custom);
+    PressCancel(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+}
+
+TEST(AssociationRun, ShiftJisFolderAndExtension)
+{
+    // ソフト and 表 both end in the backslash byte 0x5C.
+    Scene scene("ソフト", ".表");
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    GoToFolder(run, scene.folder);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"))
+        << ListedNames(run.dialog, run.program.info.hProcess);
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(".表\\shell\\open\\command"));
+    EXPECT_EQ(kDefaultMenu, Default(".表\\shell\\open"));
+}
