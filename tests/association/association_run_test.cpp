@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -350,4 +351,32 @@ TEST(AssociationRun, ShiftJisFolderAndExtension)
     EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(".表\\shell\\open\\command"));
     EXPECT_EQ(kDefaultMenu, Default(".表\\shell\\open"));
+}
+
+TEST(AssociationRun, CommandThatWouldNotFitIsNeverShownCut)
+{
+    // A program path of 254 bytes: unquoted, the command takes exactly the
+    // 259 bytes an edit can store; with the placeholder in quotes it would
+    // take 261.
+    Scene scene;
+    std::string folder = scene.folder;
+    folder += std::string(254 - folder.size() - 1 - strlen("probe.exe"), 'f') + "\\";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    std::string probe = folder + "probe.exe";
+    ASSERT_EQ(254u, probe.size());
+    ASSERT_TRUE(CopyFileA((BinFolder() + "probe.exe").c_str(), probe.c_str(), FALSE));
+
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    GoToFolder(run, folder);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"))
+        << ListedNames(run.dialog, run.program.info.hProcess);
+    EXPECT_EQ("", CommandText(run));
+    ClickButton(run.dialog.Control(1040));
+    std::string unquoted = Quoted(probe) + " %1";
+    ASSERT_EQ(259u, unquoted.size());
+    EXPECT_EQ(unquoted, CommandText(run));
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(unquoted, Default(scene.ext + "\\shell\\open\\command"));
 }
