@@ -3,6 +3,10 @@
 #include "association/association_keys.h"
 #include "path/bounded_text.h"
 
+// The program's texts are Shift-JIS: a build without -fexec-charset=CP932
+// would store UTF-8 bytes in the registry.
+static_assert(sizeof("表") == 3 && "表"[1] == '\x5C', "literals must be compiled to code page 932");
+
 static const char kDefaultVerb[] = "open";
 static const char kDefaultMenuText[] = "開く(&O)";
 
