@@ -21,8 +21,13 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 export WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/kiveran-wine.XXXXXX")"
 
 XVFB_PID=""
+KEEPALIVE_PID=""
 cleanup() {
   exec 9>&-
+  if [ -n "$KEEPALIVE_PID" ]; then
+    kill "$KEEPALIVE_PID" >/dev/null 2>&1 || true
+    wait "$KEEPALIVE_PID" 2>/dev/null || true
+  fi
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
   if [ -n "$XVFB_PID" ]; then
@@ -64,6 +69,7 @@ wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
 keepalive="$WINEPREFIX/keepalive.fifo"
 mkfifo "$keepalive"
 wine cmd /c pause <"$keepalive" >/dev/null 2>&1 &
+KEEPALIVE_PID=$!
 exec 9>"$keepalive"
 
 "$@"
