@@ -1,2 +1,24 @@
 target_sources(portable_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/command_args_test.cpp)
+
+if(KIVERAN_WINDOWS)
+  # Argument resolution against the shell namespace of the Wine prefix.
+  add_executable(launch_tests
+    ${CMAKE_CURRENT_LIST_DIR}/resolve_long_path_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
+  target_link_libraries(launch_tests PRIVATE kiveran_core kiveran_test_support GTest::gtest_main)
+  gtest_discover_tests(launch_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+  list(APPEND KIVERAN_CHECKED_BINARIES launch_tests)
+
+  # The whole program, started with raw command lines.
+  if(TARGET kiveran)
+    add_executable(kiveran_program_tests
+      ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
+    target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
+    add_dependencies(kiveran_program_tests kiveran)
+    gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+      PROPERTIES TIMEOUT 180)
+    list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
+  endif()
+endif()

@@ -1,0 +1,58 @@
+// The program's entry: no argument shows the About box, one argument runs
+// the association for that file, more are refused.
+#include <windows.h>
+
+#include "about/about_window.h"
+#include "association/drop_handler.h"
+#include "association/message_box.h"
+#include "launch/command_args.h"
+#include "launch/resolve_long_path.h"
+
+enum {
+    // Any argument of up to 259 UTF-16 characters fits in its Shift-JIS bytes.
+    ARGUMENT_SIZE = 1024,
+    RESOLVED_PATH_SIZE = 264,
+    RESOLVED_PATH_LIMIT = MAX_PATH + 1
+};
+
+static const char kSeveralFilesCaption[] = "複数のファイルがドロップされました";
+static const char kSeveralFilesText[] =
+    "ファイルを一つづつドロップしてください。\n\n"
+    " 現在のバージョンでは、複数の拡張子に\n"
+    "同時に関連づけを行うことはできません。";
+
+// Resolves the one argument and hands it to the drop handler. An argument
+// that does not fit its buffer, or that the shell cannot resolve, is handed
+// on as an empty path, on which the drop handler ends the run.
+static void RunForOneArgument(const char* commandLine)
+{
+    char argument[ARGUMENT_SIZE];
+    char path[RESOLVED_PATH_SIZE];
+    path[0] = '\0';
+    if (GetCommandLineArgument(commandLine, 1, argument, sizeof(argument))) {
+        ResolveLongPath(argument, path, RESOLVED_PATH_LIMIT);
+    }
+    HandleDroppedFile(path);
+}
+
+// The arguments are split from the raw command line by the program's own
+// rules, not taken from the C runtime, whose splitting differs between
+// runtimes on quotes, backslashes and Shift-JIS trail bytes.
+int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    const char* commandLine = GetCommandLineA();
+    int count = CountCommandLineArguments(commandLine);
+    if (count < 2) {
+        ShowProgramAboutBox(NULL);
+    } else if (count == 2) {
+        RunForOneArgument(commandLine);
+    } else {
+        ShowMessage(NULL, kSeveralFilesCaption, kSeveralFilesText, MB_OK);
+    }
+    return 0;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showState)
+{
+    return LaunchMain(instance, previousInstance, commandLine, showState);
+}

@@ -1,0 +1,17 @@
+// Turning the program's argument into the full, long file-system path of
+// the shell item it names.
+#ifndef KIVERAN_LAUNCH_RESOLVE_LONG_PATH_H
+#define KIVERAN_LAUNCH_RESOLVE_LONG_PATH_H
+
+#include <stddef.h>
+
+// Parses input (ANSI code page) with the shell's desktop folder and writes
+// the item's file-system path into output. Returns 1 when output holds the
+// whole path; otherwise 0 and output is empty (when outputSize > 0).
+// The shell writes up to MAX_PATH (260) bytes whatever outputSize says, so
+// an outputSize below 260 is refused; so are an input of more than 259 UTF-16
+// characters and an item whose path needs more than 259 bytes. Makes no COM
+// initialisation of its own.
+int ResolveLongPath(const char* input, char* output, size_t outputSize);
+
+#endif

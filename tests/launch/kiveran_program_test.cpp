@@ -1,0 +1,307 @@
+// The whole program under Wine: started with exact raw command lines, as the
+// shell starts it for a dropped file, and worked like a user would.
+#include "common/open_dialog_driver.h"
+#include "common/registry_helpers.h"
+#include "common/window_driver.h"
+#include "launch/long_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kAboutTitle[] = "Tessavoy について";
+const char kDialogTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
+const char kSeveralFilesCaption[] = "複数のファイルがドロップされました";
+const char kSeveralFilesText[] =
+    "ファイルを一つづつドロップしてください。\n\n"
+    " 現在のバージョンでは、複数の拡張子に\n"
+    "同時に関連づけを行うことはできません。";
+const char kDirectoryCaption[] = "ディレクトリがドロップされました";
+// The drop handler's message for a path it cannot read; its text is its own.
+const char kNotFoundCaption[] = "ファイルが見つかりません";
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string ProgramPath()
+{
+    return BinFolder() + "kiveran.exe";
+}
+
+std::string Default(const std::string& key)
+{
+    std::string text;
+    return ReadDefault(key, &text) ? text : "<absent>";
+}
+
+std::string Extension(const std::string& path)
+{
+    size_t dot = path.find_last_of('.');
+    return dot == std::string::npos ? "" : path.substr(dot);
+}
+
+// A started program that is ended if a failed assertion leaves it running.
+struct RunningProgram {
+    Program program;
+    explicit RunningProgram(const std::string& commandLine) : program(StartProgram(commandLine)) {}
+    ~RunningProgram()
+    {
+        if (program.started) {
+            FinishProgram(&program, 2000);
+        }
+    }
+    DWORD Id() const { return program.info.dwProcessId; }
+};
+
+struct Outcome {
+    std::vector<MessageBoxTexts> windows;  // every window shown, in order
+    long exitCode;
+};
+
+// Runs the program, closing each window it shows as soon as it is visible,
+// until the program ends.
+Outcome RunClosingEachWindow(const std::string& commandLine)
+{
+    Outcome outcome;
+    RunningProgram run(commandLine);
+    EXPECT_TRUE(run.program.started) << commandLine;
+    DWORD start = GetTickCount();
+    while (run.program.started && !HasExited(run.program) && GetTickCount() - start < 30000) {
+        HWND window = WaitForAnyWindow(run.Id(), 200);
+        if (window == NULL) {
+            continue;
+        }
+        outcome.windows.push_back(ReadMessageBox(window));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (!WaitForWindowGone(window, 3000)) {
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            WaitForWindowGone(window, 3000);
+        }
+    }
+    outcome.exitCode = FinishProgram(&run.program, 5000);
+    return outcome;
+}
+
+std::string Captions(const Outcome& outcome)
+{
+    std::string captions;
+    for (const MessageBoxTexts& window : outcome.windows) {
+        captions += "[" + window.caption + "]";
+    }
+    return captions;
+}
+
+struct CommandRow {
+    std::string name;
+    std::string commandLine;
+};
+
+// The extension names a file type whose open command starts old.exe in the
+// folder, so the association dialog opens there with old.exe as the file
+// name: that shows which file the drop handler received.
+struct Association {
+    std::string folder;
+    std::string ext;
+    std::string type;
+    std::string old;
+
+    Association(const std::string& folderPath, const std::string& extension)
+        : folder(folderPath), ext(extension), type(UniqueName("kvtype")), old(folderPath + "old.exe")
+    {
+        CopyFileA(ProgramPath().c_str(), old.c_str(), FALSE);
+        SetDefault(ext, type);
+        SetDefault(type + "\\shell\\open\\command", Quoted(old) + " \"%1\"");
+    }
+    ~Association()
+    {
+        DeleteTree(ext);
+        DeleteTree(type);
+    }
+};
+
+}  // namespace
+
+TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
+{
+    std::string plainCopy = MakeTempFolder("kvplain") + "kiveran.exe";
+    std::string blankFolder = MakeTempFolder("kvblank") + "my tools\\";
+    ASSERT_TRUE(CreateDirectoryA(blankFolder.c_str(), NULL));
+    std::string blankCopy = blankFolder + "kiveran.exe";
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), plainCopy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), blankCopy.c_str(), FALSE));
+
+    const CommandRow rows[] = {
+        {"quoted name", Quoted(ProgramPath())},
+        {"unquoted name", plainCopy},
+        {"quoted name with blanks", Quoted(blankCopy)},
+        {"trailing blanks and tabs", Quoted(ProgramPath()) + "  \t "},
+    };
+    std::string before = SnapshotClassRoot();
+    for (const CommandRow& row : rows) {
+        SCOPED_TRACE(row.name + ": " + row.commandLine);
+        RunningProgram run(row.commandLine);
+        ASSERT_TRUE(run.program.started);
+
+        HWND box = WaitForWindow(kAboutTitle, run.Id());
+        ASSERT_NE(nullptr, box);
+        Sleep(500);
+        EXPECT_FALSE(HasExited(run.program)) << "ended while the About box was open";
+        EXPECT_TRUE(IsWindowVisible(box));
+
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(before, SnapshotClassRoot());
+    }
+}
+
+TEST(KiveranProgram, SeveralArgumentsAreRefusedWithTheSeveralFilesMessage)
+{
+    std::string folder = MakeTempFolder("kvmany");
+    std::string blankFolder = folder + "with blanks\\";
+    ASSERT_TRUE(CreateDirectoryA(blankFolder.c_str(), NULL));
+    std::string blankFile = blankFolder + "memo.txt";
+    std::string first = folder + "first.txt";
+    std::string second = folder + "second.txt";
+    WriteFileText(blankFile, "x");
+    WriteFileText(first, "x");
+    WriteFileText(second, "x");
+    std::string program = Quoted(ProgramPath());
+
+    const CommandRow rows[] = {
+        {"unquoted path with blanks", program + " " + blankFile},
+        {"two quoted files", program + " " + Quoted(first) + " " + Quoted(second)},
+        {"two unquoted files", program + " " + first + "\t" + second},
+        {"three files", program + " " + first + " " + second + " " + Quoted(blankFile)},
+        // The first argument starts right after the program name's closing quote.
+        {"argument glued to the program name", program + first + " " + second},
+        // "" inside quotes gives a quote and ends quoted mode, so the blank
+        // separates: two arguments.
+        {"doubled quote before a blank", program + " \"" + first + "\"\" " + second + "\""},
+    };
+    std::string before = SnapshotClassRoot();
+    for (const CommandRow& row : rows) {
+        SCOPED_TRACE(row.name + ": " + row.commandLine);
+        Outcome outcome = RunClosingEachWindow(row.commandLine);
+        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+        EXPECT_EQ(kSeveralFilesCaption, outcome.windows[0].caption);
+        EXPECT_EQ(kSeveralFilesText, outcome.windows[0].text);
+        EXPECT_EQ(0, outcome.exitCode);
+        EXPECT_EQ(before, SnapshotClassRoot());
+    }
+}
+
+// Unquoted, a folder arrives whole and is refused as a folder. Quoted, its
+// last backslash escapes the closing quote: the argument ends in a quote,
+// names nothing, and the run ends before any check of what it names.
+TEST(KiveranProgram, QuotedFolderWithTrailingBackslashNamesNoFile)
+{
+    std::string folder = MakeTempFolder("kvdir");
+    std::string program = Quoted(ProgramPath());
+
+    std::string before = SnapshotClassRoot();
+    Outcome unquoted = RunClosingEachWindow(program + " " + folder);
+    ASSERT_EQ(1u, unquoted.windows.size()) << Captions(unquoted);
+    EXPECT_EQ(kDirectoryCaption, unquoted.windows[0].caption);
+    EXPECT_EQ(0, unquoted.exitCode);
+
+    Outcome quoted = RunClosingEachWindow(program + " " + Quoted(folder));
+    for (const MessageBoxTexts& window : quoted.windows) {
+        EXPECT_EQ(kNotFoundCaption, window.caption) << Captions(quoted);
+    }
+    EXPECT_EQ(0, quoted.exitCode);
+    EXPECT_EQ(before, SnapshotClassRoot());
+}
+
+TEST(KiveranProgram, UnreadableArgumentEndsTheRunWithoutTouchingTheRegistry)
+{
+    std::string folder = MakeTempFolder("kvbad");
+    // Files of 259 and 260 characters sharing their first 259: a cut
+    // argument would name the shorter one, which would reach the dialog.
+    std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
+    std::string tooLong = fits + "g";
+    // 259 double-byte characters fit the conversion but not, resolved, the
+    // 259 bytes of an ANSI path; 260 do not fit the conversion.
+    std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
+    std::string kanjiTooLong = kanji + "表";
+    ASSERT_TRUE(CreateFileWide(fits));
+    ASSERT_TRUE(CreateFileWide(tooLong));
+    ASSERT_TRUE(CreateFileWide(kanji));
+    ASSERT_TRUE(CreateFileWide(kanjiTooLong));
+    std::string program = Quoted(ProgramPath());
+
+    const CommandRow rows[] = {
+        {"empty quoted argument", program + " \"\""},
+        {"missing file", program + " " + Quoted(folder + "missing.txt")},
+        {"260 characters naming a file", program + " " + Quoted(tooLong)},
+        {"259 double-byte characters naming a file", program + " " + Quoted(kanji)},
+        {"260 double-byte characters naming a file", program + " " + Quoted(kanjiTooLong)},
+        {"longer than any path", program + " " + Quoted(folder + std::string(3000, 'x'))},
+    };
+    std::string before = SnapshotClassRoot();
+    for (const CommandRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        Outcome outcome = RunClosingEachWindow(row.commandLine);
+        for (const MessageBoxTexts& window : outcome.windows) {
+            EXPECT_EQ(kNotFoundCaption, window.caption) << Captions(outcome);
+        }
+        EXPECT_EQ(0, outcome.exitCode);
+        EXPECT_EQ(before, SnapshotClassRoot());
+    }
+}
+
+TEST(KiveranProgram, QuotedPathWithBlanksRunsTheAssociationDialog)
+{
+    std::string folder = MakeTempFolder("kvone") + "my documents\\";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    Association association(folder, UniqueName(".kv"));
+    std::string dropped = folder + "my memo" + association.ext;
+    WriteFileText(dropped, "x");
+    std::string before = SnapshotClassRoot();
+
+    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+    ASSERT_NE(nullptr, dialog.window);
+    ASSERT_NE(nullptr, dialog.custom);
+    EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
+
+    PressCancel(dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(before, SnapshotClassRoot());
+}
+
+TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
+{
+    std::string folder = MakeTempFolder("kvshort");
+    Association association(folder, UniqueName(".kvlong"));
+    std::string dropped = folder + "longname" + association.ext;
+    WriteFileText(dropped, "x");
+    std::string shortPath = ShortForm(dropped);
+    std::string shortExt = Extension(shortPath);
+    ASSERT_NE("", shortPath);
+    ASSERT_EQ(std::string::npos, shortPath.find(' '));
+    ASSERT_NE(0, lstrcmpiA(association.ext.c_str(), shortExt.c_str())) << shortPath;
+    ASSERT_FALSE(KeyExists(shortExt));
+
+    RunningProgram run(Quoted(ProgramPath()) + " " + shortPath);
+    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+    ASSERT_NE(nullptr, dialog.window);
+    ASSERT_NE(nullptr, dialog.custom);
+    // The program of the long extension's type was found for the file.
+    EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
+
+    ASSERT_TRUE(SelectListedFile(dialog, run.program.info.hProcess, "old.exe"));
+    ClickButton(dialog.Control(1042));
+    EXPECT_FALSE(IsChecked(dialog.Control(1042)));
+    PressOk(dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+
+    // Written under the long extension's type; the short one is unknown.
+    EXPECT_EQ(Quoted(association.old) + " \"%1\"",
+              Default(association.type + "\\shell\\open\\command"));
+    EXPECT_FALSE(KeyExists(shortExt));
+}

@@ -1,0 +1,208 @@
+// ResolveLongPath against the shell namespace and the file system of the
+// throwaway Wine prefix.
+#include "launch/resolve_long_path.h"
+
+#include "common/window_driver.h"
+#include "launch/long_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kCanary = '#';
+const size_t kCanaryBytes = 32;
+
+// A new empty folder in its long form, with a trailing backslash.
+std::string LongTempFolder(const char* prefix)
+{
+    std::string folder = MakeTempFolder(prefix);
+    char longPath[MAX_PATH];
+    DWORD length = GetLongPathNameA(folder.c_str(), longPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return folder;
+    }
+    return longPath;
+}
+
+struct Outcome {
+    int result;
+    std::string output;
+    bool canaryIntact;
+};
+
+// Calls ResolveLongPath with an output of outputSize bytes followed by
+// canary bytes, all set to the canary before the call.
+Outcome Resolve(const std::string& input, size_t outputSize)
+{
+    std::vector<char> buffer(outputSize + kCanaryBytes, kCanary);
+    Outcome outcome;
+    outcome.result = ResolveLongPath(input.c_str(), buffer.data(), outputSize);
+    outcome.canaryIntact = true;
+    for (size_t i = outputSize; i < buffer.size(); ++i) {
+        if (buffer[i] != kCanary) {
+            outcome.canaryIntact = false;
+        }
+    }
+    size_t length = 0;
+    while (length < outputSize && buffer[length] != '\0') {
+        ++length;
+    }
+    outcome.output.assign(buffer.data(), length);
+    if (length == outputSize) {
+        outcome.output += "<unterminated>";
+    }
+    return outcome;
+}
+
+struct Row {
+    std::string name;
+    std::string input;
+    std::string expected;  // empty: refused
+};
+
+// Every row with the caller's 261-byte size and with exactly 260 bytes.
+void CheckRows(const std::vector<Row>& rows)
+{
+    const size_t sizes[] = {MAX_PATH + 1, MAX_PATH};
+    for (const Row& row : rows) {
+        for (size_t size : sizes) {
+            SCOPED_TRACE(row.name + ", output size " + std::to_string(size) + ": " + row.input);
+            Outcome outcome = Resolve(row.input, size);
+            EXPECT_EQ(row.expected.empty() ? 0 : 1, outcome.result);
+            EXPECT_EQ(row.expected, outcome.output);
+            EXPECT_TRUE(outcome.canaryIntact) << "written past the output";
+        }
+    }
+}
+
+}  // namespace
+
+TEST(ResolveLongPath, ShortFormResolvesToTheLongFullPath)
+{
+    std::string folder = LongTempFolder("kvlong");
+    std::string subfolder = folder + "folder with a long name";
+    ASSERT_TRUE(CreateDirectoryA(subfolder.c_str(), NULL));
+    std::string file = subfolder + "\\longname.longext";
+    WriteFileText(file, "x");
+    std::string shortFile = ShortForm(file);
+    std::string shortFolder = ShortForm(subfolder);
+    ASSERT_NE("", shortFile);
+    ASSERT_NE(file, shortFile);
+    ASSERT_NE(subfolder, shortFolder);
+
+    CheckRows({
+        {"long path", file, file},
+        {"short path", shortFile, file},
+        {"short folder, long name", shortFolder + "\\longname.longext", file},
+        {"short folder", shortFolder, subfolder},
+    });
+}
+
+TEST(ResolveLongPath, ShiftJisPathResolvesIntact)
+{
+    // ソ (0x83 0x5C) and 表 (0x95 0x5C) end in the byte of a backslash.
+    std::string folder = LongTempFolder("kvsjis") + "ソフト";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    std::string file = folder + "\\memo.表";
+    WriteFileText(file, "x");
+    ASSERT_TRUE(FileExists(file));
+    std::string shortFile = ShortForm(file);
+    ASSERT_NE("", shortFile);
+
+    CheckRows({
+        {"folder", folder, folder},
+        {"file", file, file},
+        {"short form", shortFile, file},
+    });
+}
+
+TEST(ResolveLongPath, UnparseableArgumentGivesZeroAndEmptyOutput)
+{
+    std::string folder = LongTempFolder("kvnone");
+    // The quoted form of a folder, "C:\dir\", arrives with a quote for the
+    // last backslash.
+    std::string quotedFolderForm = folder.substr(0, folder.size() - 1) + "\"";
+    CheckRows({
+        {"missing file", folder + "missing.txt", ""},
+        {"missing folder", folder + "missing\\memo.txt", ""},
+        {"quote for the last backslash", quotedFolderForm, ""},
+        {"missing drive", "Q:\\nothing\\memo.txt", ""},
+    });
+}
+
+// The argument goes to the desktop folder as it is: a relative name is not
+// looked up in the current folder.
+TEST(ResolveLongPath, RelativePathIsNotCompletedAgainstTheCurrentFolder)
+{
+    std::string folder = LongTempFolder("kvrel");
+    std::string name = "kvrelative.txt";
+    WriteFileText(folder + name, "x");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    Outcome outcome = Resolve(name, MAX_PATH + 1);
+    SetCurrentDirectoryA(previous);
+    EXPECT_NE(folder + name, outcome.output);
+    EXPECT_EQ(outcome.output.empty() ? 0 : 1, outcome.result);
+    EXPECT_TRUE(outcome.canaryIntact);
+}
+
+// Files of 259 and 260 characters whose names share their first 259
+// characters: cutting the longer argument would name the shorter file.
+TEST(ResolveLongPath, ArgumentOfMoreThan259CharactersIsRefused)
+{
+    std::string folder = LongTempFolder("kvmax");
+    std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
+    std::string tooLong = fits + "g";
+    ASSERT_EQ(259u, fits.size());
+    ASSERT_TRUE(CreateFileWide(fits));
+    ASSERT_TRUE(CreateFileWide(tooLong));
+
+    // 表 is one UTF-16 character of two bytes: the first path fits in 259
+    // characters but not in 259 bytes once resolved, the second is 260
+    // characters long.
+    std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
+    std::string kanjiTooLong = kanji + "表";
+    ASSERT_EQ(259u, Utf16Length(kanji));
+    ASSERT_EQ(260u, Utf16Length(kanjiTooLong));
+    ASSERT_TRUE(CreateFileWide(kanji));
+    ASSERT_TRUE(CreateFileWide(kanjiTooLong));
+
+    CheckRows({
+        {"259 characters", fits, fits},
+        {"260 characters naming a file", tooLong, ""},
+        {"600 characters", fits + std::string(341, 'x'), ""},
+        {"259 characters resolving to more than 259 bytes", kanji, ""},
+        {"260 double-byte characters naming a file", kanjiTooLong, ""},
+    });
+    EXPECT_TRUE(ExistsWide(tooLong));
+    EXPECT_TRUE(ExistsWide(kanji));
+}
+
+TEST(ResolveLongPath, OutputOfFewerThan260BytesIsRefused)
+{
+    std::string file = LongTempFolder("kvsmall") + "memo.txt";
+    WriteFileText(file, "x");
+    const size_t sizes[] = {MAX_PATH - 1, 16, 1};
+    for (size_t size : sizes) {
+        SCOPED_TRACE(size);
+        Outcome outcome = Resolve(file, size);
+        EXPECT_EQ(0, outcome.result);
+        EXPECT_EQ("", outcome.output);
+        EXPECT_TRUE(outcome.canaryIntact) << "written past the output";
+    }
+
+    char untouched[4] = {kCanary, kCanary, kCanary, kCanary};
+    EXPECT_EQ(0, ResolveLongPath(file.c_str(), untouched, 0));
+    EXPECT_EQ(kCanary, untouched[0]);
+
+    char output[MAX_PATH + 1];
+    memset(output, kCanary, sizeof(output));
+    EXPECT_EQ(0, ResolveLongPath(NULL, output, sizeof(output)));
+    EXPECT_EQ('\0', output[0]);
+}
