@@ -6,11 +6,8 @@ if(KIVERAN_WINDOWS)
 endif()
 
 # The program itself: a static GUI exe importing Windows system DLLs only,
-# stripped, with unused code left out. It links once the About box and the
-# drop handler are there.
-if(KIVERAN_WINDOWS
-   AND EXISTS ${PROJECT_SOURCE_DIR}/src/about/about_window.cpp
-   AND EXISTS ${PROJECT_SOURCE_DIR}/src/association/drop_handler.cpp)
+# stripped, with unused code left out.
+if(KIVERAN_WINDOWS)
   add_executable(kiveran WIN32
     ${CMAKE_CURRENT_LIST_DIR}/launch_main.cpp
     $<TARGET_OBJECTS:kiveran_resources>)

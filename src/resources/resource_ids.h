@@ -16,5 +16,9 @@
 #define IDC_ABOUT_RESOURCES 1014
 #define IDC_ABOUT_VERSION 1015
 #define IDC_ABOUT_LINK 1016
+/* The maker's home page: the link's text in the template and the target the
+   shell opens. The box's template is the resource named ABOUT_BOX and its
+   hand cursor the one named IDC_CURSOR_HAND; both are names, not numbers. */
+#define KIVERAN_HOME_PAGE "https://kiveran.example/"
 
 #endif

@@ -91,7 +91,7 @@ struct DialogRun {
 DialogRun StartRun(const std::string& dropped)
 {
     DialogRun run;
-    run.program = StartProgram(Quoted(BinFolder() + "drop_host.exe") + " " + Quoted(dropped));
+    run.program = StartProgram(Quoted(BinFolder() + "kiveran.exe") + " " + Quoted(dropped));
     run.dialog = WaitForOpenDialog(kTitle, run.program.info.dwProcessId);
     return run;
 }
@@ -310,7 +310,7 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
     std::string before = SnapshotClassRoot();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
-        Program program = StartProgram(Quoted(BinFolder() + "drop_host.exe") + " " + Quoted(row.path));
+        Program program = StartProgram(Quoted(BinFolder() + "kiveran.exe") + " " + Quoted(row.path));
         HWND box = WaitForAnyWindow(program.info.dwProcessId);
         ASSERT_NE(nullptr, box);
         MessageBoxTexts texts = ReadMessageBox(box);

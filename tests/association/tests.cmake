@@ -11,19 +11,12 @@ if(KIVERAN_WINDOWS)
   add_executable(probe WIN32 ${CMAKE_CURRENT_LIST_DIR}/probe.cpp)
   target_link_options(probe PRIVATE -s)
 
-  # Runs the association for one path, as the program does after resolving
-  # its argument.
-  add_executable(drop_host WIN32
-    ${CMAKE_CURRENT_LIST_DIR}/drop_host.cpp
-    $<TARGET_OBJECTS:kiveran_resources>)
-  target_link_libraries(drop_host PRIVATE kiveran_core kiveran_flags)
-
   add_executable(association_run_tests
     ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp)
   target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main)
-  add_dependencies(association_run_tests probe drop_host)
+  add_dependencies(association_run_tests probe kiveran)
   gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 120)
 
-  list(APPEND KIVERAN_CHECKED_BINARIES probe drop_host association_run_tests)
+  list(APPEND KIVERAN_CHECKED_BINARIES probe association_run_tests)
 endif()

@@ -11,14 +11,12 @@ if(KIVERAN_WINDOWS)
   list(APPEND KIVERAN_CHECKED_BINARIES launch_tests)
 
   # The whole program, started with raw command lines.
-  if(TARGET kiveran)
-    add_executable(kiveran_program_tests
-      ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
-      ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
-    target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
-    add_dependencies(kiveran_program_tests kiveran)
-    gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-      PROPERTIES TIMEOUT 180)
-    list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
-  endif()
+  add_executable(kiveran_program_tests
+    ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
+  target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
+  add_dependencies(kiveran_program_tests kiveran)
+  gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 180)
+  list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
 endif()

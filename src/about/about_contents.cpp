@@ -1,0 +1,170 @@
+#include "about/about_contents.h"
+
+#include <shellapi.h>
+#include <stdlib.h>
+
+#include "about/about_config.h"
+#include "about/about_texts.h"
+#include "path/bounded_text.h"
+#include "path/module_file.h"
+
+AboutBoxConfig g_aboutConfig;
+
+// The function of rsrc32.dll: a selector in (0 system, 1 GDI, 2 USER), the
+// free percentage out.
+typedef int(WINAPI* FreeSystemResourcesProc)(int selector);
+
+void* LoadOwnVersionInfo(const char* path, DWORD** translation)
+{
+    DWORD handle = 0;
+    void* entry = NULL;
+    UINT length = 0;
+    *translation = NULL;
+    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0) {
+        return NULL;
+    }
+    void* block = malloc(size);
+    if (block == NULL) {
+        return NULL;
+    }
+    // An empty translation table would leave nothing to read the entry from.
+    if (GetFileVersionInfoA(path, 0, size, block) &&
+        VerQueryValueA(block, "\\VarFileInfo\\Translation", &entry, &length) && entry != NULL &&
+        length >= sizeof(DWORD)) {
+        *translation = (DWORD*)entry;
+        return block;
+    }
+    free(block);
+    return NULL;
+}
+
+int QueryVersionString(char* output, void* block, DWORD translation, const char* name)
+{
+    char subBlock[ABOUT_TEXT_SIZE];
+    void* value = NULL;
+    UINT length = 0;
+    if (!ComposeVersionStringPath(subBlock, (unsigned int)translation, name) ||
+        !VerQueryValueA(block, subBlock, &value, &length) || value == NULL) {
+        output[0] = '\0';
+        return 0;
+    }
+    CopyText(output, ABOUT_TEXT_SIZE, (const char*)value);
+    return 1;
+}
+
+int GetFreeSystemResources(int* system, int* gdi, int* user)
+{
+    HMODULE library = LoadLibraryA("rsrc32.dll");
+    if (library == NULL) {
+        return 0;
+    }
+    // Through the generic function pointer type, which converts to any other
+    // without a warning.
+    FreeSystemResourcesProc query = (FreeSystemResourcesProc)(void (*)(void))GetProcAddress(
+        library, "_MyGetFreeSystemResources32@4");
+    if (query == NULL) {
+        FreeLibrary(library);
+        return 0;
+    }
+    if (system != NULL) {
+        *system = query(0);
+    }
+    if (gdi != NULL) {
+        *gdi = query(1);
+    }
+    if (user != NULL) {
+        *user = query(2);
+    }
+    FreeLibrary(library);
+    return 1;
+}
+
+// The strings of the file's version block and the texts composed from them;
+// every text empty when the file has no readable block.
+static void ReadVersionTexts(const char* path, AboutTexts* texts)
+{
+    DWORD* translation = NULL;
+    ClearAboutTexts(texts);
+    void* block = LoadOwnVersionInfo(path, &translation);
+    if (block == NULL) {
+        return;
+    }
+    QueryVersionString(texts->company, block, *translation, "CompanyName");
+    QueryVersionString(texts->copyright, block, *translation, "LegalCopyright");
+    QueryVersionString(texts->version, block, *translation, "ProductVersion");
+    QueryVersionString(texts->description, block, *translation, "FileDescription");
+    ComposeAboutTexts(texts);
+    free(block);
+}
+
+static void SetControlText(HWND dialog, int control, const char* text)
+{
+    SetWindowTextA(GetDlgItem(dialog, control), text);
+}
+
+static void FillAboutItems(HWND dialog, const char* path, const AboutTexts* texts,
+                           const char* resources)
+{
+    UINT32 flags = g_aboutConfig.flags;
+    if (flags & ABOUT_ICON) {
+        SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON,
+                     (WPARAM)GetFileIcon(path, 0), 0);
+    }
+    if (flags & ABOUT_LINK) {
+        SetControlText(dialog, g_aboutConfig.linkControl, g_aboutConfig.linkText);
+    }
+    if (flags & ABOUT_TITLE) {
+        SetWindowTextA(dialog, texts->title);
+    }
+    if (flags & ABOUT_COMPANY) {
+        SetControlText(dialog, g_aboutConfig.companyControl, texts->company);
+    }
+    if (flags & ABOUT_COPYRIGHT) {
+        SetControlText(dialog, g_aboutConfig.copyrightControl, texts->copyright);
+    }
+    if (flags & ABOUT_VERSION) {
+        SetControlText(dialog, g_aboutConfig.versionControl, texts->versionLine);
+    }
+    if (flags & ABOUT_RESOURCES) {
+        SetControlText(dialog, g_aboutConfig.resourcesControl, resources);
+    }
+}
+
+BOOL InitAboutContents(HWND dialog)
+{
+    char path[MAX_PATH];
+    char resources[ABOUT_RESOURCES_SIZE];
+    AboutTexts texts;
+    int system = 0;
+
+    resources[0] = '\0';
+    GetModulePath(path);
+    SetWindowIcon(dialog, ICON_BIG, GetFileIcon(path, 0));
+    SetWindowIcon(dialog, ICON_SMALL, GetFileIcon(path, SHGFI_SMALLICON));
+    ReadVersionTexts(path, &texts);
+    if (GetFreeSystemResources(&system, NULL, NULL)) {
+        ComposeResourcesLine(resources, system);
+    }
+    FillAboutItems(dialog, path, &texts, resources);
+    return TRUE;
+}
+
+static void DestroyHandedIcon(LRESULT icon)
+{
+    if (icon != 0) {
+        DestroyIcon((HICON)icon);
+    }
+}
+
+void ReleaseAboutIcons(HWND dialog)
+{
+    DestroyHandedIcon(SendMessageA(dialog, WM_SETICON, ICON_BIG, 0));
+    DestroyHandedIcon(SendMessageA(dialog, WM_SETICON, ICON_SMALL, 0));
+    // Without ABOUT_ICON the control still shows the template's icon, which
+    // the system shares and which must stay.
+    if (g_aboutConfig.flags & ABOUT_ICON) {
+        DestroyHandedIcon(
+            SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON, 0, 0));
+    }
+}

@@ -1,0 +1,329 @@
+#include "box_driver.h"
+
+#include <cstdio>
+#include <vector>
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string NewTempFolder()
+{
+    static unsigned counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    char name[MAX_PATH + 64];
+    snprintf(name, sizeof(name), "%skvabout_%lx_%u", temp, GetCurrentProcessId(), ++counter);
+    CreateDirectoryA(name, NULL);
+    return std::string(name) + "\\";
+}
+
+bool CopyInto(const std::string& source, const std::string& target)
+{
+    return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              NULL, OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "";
+    }
+    std::vector<char> buffer(1 << 16);
+    DWORD read = 0;
+    ReadFile(file, buffer.data(), (DWORD)buffer.size(), &read, NULL);
+    CloseHandle(file);
+    return std::string(buffer.data(), read);
+}
+
+static bool HasLine(const std::string& text, const std::string& line)
+{
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        std::string current = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!current.empty() && current.back() == '\r') {
+            current.pop_back();
+        }
+        if (current == line) {
+            return true;
+        }
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+bool WaitForLine(const std::string& path, const std::string& line, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    do {
+        if (HasLine(ReadWholeFile(path), line)) {
+            return true;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return false;
+}
+
+bool WaitForFile(const std::string& path, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    do {
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return true;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return false;
+}
+
+Host StartHost(const std::string& program, const std::string& arguments)
+{
+    Host host = {};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    std::string line = "\"" + program + "\" " + arguments;
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');
+    host.started = CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                                  &host.info) != FALSE;
+    return host;
+}
+
+long FinishHost(Host* host, DWORD timeoutMs)
+{
+    if (!host->started) {
+        return -1;
+    }
+    long result = -1;
+    if (WaitForSingleObject(host->info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(host->info.hProcess, &code);
+        result = (long)code;
+    } else {
+        TerminateProcess(host->info.hProcess, 99);
+        WaitForSingleObject(host->info.hProcess, 5000);
+    }
+    CloseHandle(host->info.hThread);
+    CloseHandle(host->info.hProcess);
+    host->started = false;
+    return result;
+}
+
+namespace {
+
+struct BoxSearch {
+    DWORD processId;
+    const char* title;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM parameter)
+{
+    BoxSearch* search = (BoxSearch*)parameter;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof(className));
+    if (owner != search->processId || !IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0) {
+        return TRUE;
+    }
+    if (search->title != NULL && WindowText(window) != search->title) {
+        return TRUE;
+    }
+    ++search->count;
+    search->found = window;
+    return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForBox(DWORD processId, const char* title, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    do {
+        BoxSearch search = {processId, title, NULL, 0};
+        EnumWindows(MatchBox, (LPARAM)&search);
+        if (search.found != NULL) {
+            return search.found;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return NULL;
+}
+
+int CountBoxes(DWORD processId)
+{
+    BoxSearch search = {processId, NULL, NULL, 0};
+    EnumWindows(MatchBox, (LPARAM)&search);
+    return search.count;
+}
+
+bool WaitForGone(HWND window, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    do {
+        if (!IsWindow(window)) {
+            return true;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return false;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), (LPARAM)text, SMTO_ABORTIFHUNG, 5000,
+                             &length)) {
+        return "<no answer>";
+    }
+    return std::string(text, length);
+}
+
+HWND Control(HWND box, int id)
+{
+    return GetDlgItem(box, id);
+}
+
+RECT ScreenRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool SendRequest(HWND box, UINT message, DWORD timeoutMs)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(box, message, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+bool PutCursor(int x, int y)
+{
+    POINT at = {};
+    return SetCursorPos(x, y) && GetCursorPos(&at) && at.x == x && at.y == y;
+}
+
+void MoveMouseTo(int x, int y)
+{
+    // Absolute mouse input is given in 0..65535 across the primary screen.
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (LONG)(((long long)x * 65536 + 65535) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = (LONG)(((long long)y * 65536 + 65535) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+    Sleep(100);
+}
+
+void ClickAt(int x, int y)
+{
+    MoveMouseTo(x, y);
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+void ClickOnText(HWND window)
+{
+    RECT rect = ScreenRect(window);
+    ClickAt(rect.left + 4, (rect.top + rect.bottom) / 2);
+}
+
+void PressKey(WORD key)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = key;
+    inputs[1].type = INPUT_KEYBOARD;
+    inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+void PumpMessages(DWORD ms)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < ms);
+}
+
+bool Activate(HWND window)
+{
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        if (GetForegroundWindow() == window) {
+            return true;
+        }
+        SetForegroundWindow(window);
+        PumpMessages(100);
+    }
+    return GetForegroundWindow() == window;
+}
+
+bool WaitForForeground(HWND window, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (GetForegroundWindow() != window) {
+        if (GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        PumpMessages(50);
+    }
+    return true;
+}
+
+PixelCount CountPixels(RECT rect)
+{
+    PixelCount count = {0, 0};
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = NULL;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const unsigned char* pixel = (const unsigned char*)bits;
+    for (int i = 0; i < width * height; ++i, pixel += 4) {
+        int blue = pixel[0], green = pixel[1], red = pixel[2];
+        if (blue > 128 && blue - red > 80 && blue - green > 80) {
+            ++count.blue;
+        }
+        if (blue < 96 && green < 96 && red < 96) {
+            ++count.dark;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return count;
+}
