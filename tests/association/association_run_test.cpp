@@ -108,6 +108,39 @@ void GoToFolder(const DialogRun& run, const std::string& folder)
     Settle(run.dialog.window);
 }
 
+// The Open dialog's OK button (a toolbar there has the identifier 1 too).
+HWND OkButton(const OpenDialog& dialog)
+{
+    for (HWND child = GetWindow(dialog.window, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32];
+        GetClassNameA(child, name, sizeof(name));
+        if (GetDlgCtrlID(child) == IDOK && lstrcmpiA(name, "Button") == 0) {
+            return child;
+        }
+    }
+    return NULL;
+}
+
+// The descriptions listed in the file-type box, each followed by "|".
+std::string FileTypes(const OpenDialog& dialog)
+{
+    HWND combo = ChildById(dialog.window, 0x470);
+    std::string types;
+    int count = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        // Asked for in UTF-16: Wine hands the A form of this request across
+        // processes without converting it.
+        WCHAR wide[256] = L"";
+        char text[512] = "";
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 256) {
+            SendMessageW(combo, CB_GETLBTEXT, i, (LPARAM)wide);
+        }
+        WideCharToMultiByte(932, 0, wide, -1, text, sizeof(text), NULL, NULL);
+        types += std::string(text) + "|";
+    }
+    return types;
+}
+
 std::string CommandText(const DialogRun& run)
 {
     return GetText(run.dialog.Control(1010));
@@ -130,6 +163,13 @@ TEST(AssociationRun, DropToShellThroughTheNamedType)
     EXPECT_TRUE(IsChecked(run.dialog.Control(1042)));
     EXPECT_TRUE(IsChecked(run.dialog.Control(1040)));
     EXPECT_FALSE(IsChecked(run.dialog.Control(1041)));
+
+    // The texts come out as Shift-JIS at run time.
+    EXPECT_EQ("OK(&O)", GetText(OkButton(run.dialog)));
+    EXPECT_EQ("ﾌｧｲﾙ名を \"\" で囲う", GetText(run.dialog.Control(1040)));
+    EXPECT_EQ("標準の動詞に設定", GetText(run.dialog.Control(1041)));
+    EXPECT_EQ("実行する", GetText(run.dialog.Control(1042)));
+    EXPECT_EQ("実行可能ﾌｧｲﾙ(*.exe;*.com;*.bat)|すべてのﾌｧｲﾙ(*.*)|", FileTypes(run.dialog));
 
     ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
     EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
@@ -196,7 +236,7 @@ TEST(AssociationRun, CancelWritesAndOpensNothing)
 
 TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
 {
-    enum Action { kLeave, kEmpty, kType, kTypeThenQuoteClick };
+    enum Action { kLeave, kEmpty, kType, kTypeThenQuoteClick, kTypeThenSelect };
     struct Row {
         const char* name;
         Action action;
@@ -206,6 +246,7 @@ TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
         {"emptied", kEmpty},
         {"typed", kType},
         {"typed, then the quote box clicked", kTypeThenQuoteClick},
+        {"typed, then another file selected", kTypeThenSelect},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -216,13 +257,17 @@ TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
         HWND command = run.dialog.Control(1010);
         if (row.action == kEmpty) {
             SetText(command, "");
-        } else if (row.action == kType || row.action == kTypeThenQuoteClick) {
+        } else if (row.action != kLeave) {
             SetText(command, "typed \"%1\" /x");
         }
         if (row.action == kTypeThenQuoteClick) {
             ClickButton(run.dialog.Control(1040));
             EXPECT_NE("typed \"%1\" /x", GetText(command));
             EXPECT_EQ(" %1", GetText(command).substr(GetText(command).size() - 3));
+        }
+        if (row.action == kTypeThenSelect) {
+            ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+            EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", GetText(command));
         }
         std::string shown = GetText(command);
         if (row.action == kType) {

@@ -4,7 +4,8 @@ target_sources(portable_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/refused_extension_test.cpp)
 if(KIVERAN_WINDOWS)
   target_sources(platform_tests PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/association_store_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/association_store_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/custom_box_test.cpp)
 
   # The program a dropped file's association starts in the tests: it
   # records its command line.
