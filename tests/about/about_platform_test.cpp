@@ -3,6 +3,7 @@
 #include "about/about_contents.h"
 #include "about/about_texts.h"
 #include "about/window_geometry.h"
+#include "common/dialog_template.h"
 #include "resources/resource_ids.h"
 #include "version_block.h"
 
@@ -41,84 +42,21 @@ std::string TempCopyOfSelf(const char* name)
     return path;
 }
 
-// UTF-16 from a resource, as Shift-JIS.
-std::string Narrow(const WCHAR* text)
-{
-    char buffer[512] = "";
-    WideCharToMultiByte(932, 0, text, -1, buffer, sizeof(buffer), NULL, NULL);
-    return buffer;
-}
-
-// Reads a classic dialog template (DLGTEMPLATE, then its items).
-struct TemplateReader {
-    const BYTE* at;
-
-    void Align(size_t to)
-    {
-        while ((ULONG_PTR)at % to != 0) ++at;
-    }
-    WORD Word()
-    {
-        WORD value;
-        memcpy(&value, at, sizeof(value));
-        at += sizeof(value);
-        return value;
-    }
-    DWORD Dword()
-    {
-        DWORD value;
-        memcpy(&value, at, sizeof(value));
-        at += sizeof(value);
-        return value;
-    }
-    short Short()
-    {
-        return (short)Word();
-    }
-    // A name or ordinal field: "#n" for an ordinal, the text otherwise.
-    std::string NameOrOrdinal()
-    {
-        if (*(const WORD*)at == 0xFFFF) {
-            at += 2;
-            return "#" + std::to_string(Word());
-        }
-        return Text();
-    }
-    // A class field: the predefined classes may be stored by ordinal.
-    std::string ClassName()
-    {
-        std::string name = NameOrOrdinal();
-        if (name == "BUTTON") return "BUTTON";
-        if (name == "STATIC") return "STATIC";
-        CharUpperA(&name[0]);
-        return name;
-    }
-    std::string Text()
-    {
-        const WCHAR* text = (const WCHAR*)at;
-        at += (lstrlenW(text) + 1) * sizeof(WCHAR);
-        return Narrow(text);
-    }
-};
-
 TEST(AboutBoxTemplate, MatchesTheLayout)
 {
-    HRSRC found = FindResourceExA(NULL, (LPCSTR)RT_DIALOG, "ABOUT_BOX", kJapanese);
-    ASSERT_NE(nullptr, found);
-    TemplateReader reader{(const BYTE*)LockResource(LoadResource(NULL, found))};
-    EXPECT_EQ((DWORD)(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT), reader.Dword());
-    EXPECT_EQ(0u, reader.Dword());  // extended style
-    WORD count = reader.Word();
-    EXPECT_EQ(5, count);
-    EXPECT_EQ(0, reader.Short());
-    EXPECT_EQ(0, reader.Short());
-    EXPECT_EQ(161, reader.Short());
-    EXPECT_EQ(56, reader.Short());
-    EXPECT_EQ("", reader.NameOrOrdinal());  // no menu
-    EXPECT_EQ("", reader.NameOrOrdinal());  // the standard dialog class
-    EXPECT_EQ("Kiveranについて", reader.NameOrOrdinal());
-    EXPECT_EQ(9, reader.Word());
-    EXPECT_EQ("ＭＳ Ｐゴシック", reader.NameOrOrdinal());
+    DialogTemplate dialog = ReadDialogTemplate("ABOUT_BOX", kJapanese);
+    ASSERT_TRUE(dialog.found);
+    EXPECT_EQ((DWORD)(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT), dialog.style);
+    EXPECT_EQ(0u, dialog.exStyle);
+    EXPECT_EQ(0, dialog.x);
+    EXPECT_EQ(0, dialog.y);
+    EXPECT_EQ(161, dialog.width);
+    EXPECT_EQ(56, dialog.height);
+    EXPECT_EQ("", dialog.menu);
+    EXPECT_EQ("", dialog.windowClass);  // the standard dialog class
+    EXPECT_EQ("Kiveranについて", dialog.caption);
+    EXPECT_EQ(9, dialog.pointSize);
+    EXPECT_EQ("ＭＳ Ｐゴシック", dialog.font);
 
     struct Row {
         int id;
@@ -135,20 +73,20 @@ TEST(AboutBoxTemplate, MatchesTheLayout)
         {IDC_ABOUT_RESOURCES, "STATIC", "", 30, 25, 122, 8, child | SS_NOTIFY | SS_NOPREFIX},
         {IDOK, "BUTTON", "OK", 58, 35, 45, 14, child | BS_DEFPUSHBUTTON | WS_TABSTOP},
     };
-    ASSERT_EQ(sizeof(rows) / sizeof(rows[0]), count);
-    for (const Row& row : rows) {
+    ASSERT_EQ(sizeof(rows) / sizeof(rows[0]), dialog.items.size());
+    for (size_t i = 0; i < dialog.items.size(); ++i) {
+        const Row& row = rows[i];
+        const DialogItem& item = dialog.items[i];
         SCOPED_TRACE(row.id);
-        reader.Align(4);
-        EXPECT_EQ(row.style, reader.Dword());
-        EXPECT_EQ(0u, reader.Dword());
-        EXPECT_EQ(row.x, reader.Short());
-        EXPECT_EQ(row.y, reader.Short());
-        EXPECT_EQ(row.width, reader.Short());
-        EXPECT_EQ(row.height, reader.Short());
-        EXPECT_EQ(row.id, reader.Word());
-        EXPECT_EQ(row.className, reader.ClassName());
-        EXPECT_EQ(row.text, reader.NameOrOrdinal());
-        EXPECT_EQ(0, reader.Word());  // no creation data
+        EXPECT_EQ(row.style, item.style);
+        EXPECT_EQ(0u, item.exStyle);
+        EXPECT_EQ(row.x, item.x);
+        EXPECT_EQ(row.y, item.y);
+        EXPECT_EQ(row.width, item.width);
+        EXPECT_EQ(row.height, item.height);
+        EXPECT_EQ(row.id, item.id);
+        EXPECT_EQ(row.className, item.className);
+        EXPECT_EQ(row.text, item.text);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "about_host_messages.h"
 #include "box_driver.h"
 #include "common/registry_helpers.h"
+#include "common/window_driver.h"
 #include "resources/resource_ids.h"
 #include "version_block.h"
 
@@ -20,15 +21,18 @@ namespace {
 const char kTitle[] = "Tessavoy について";
 const char kTemplateCaption[] = "Kiveranについて";
 const char kVersionLine[] = "Tessavoy ver. 0.14";
+// How long the tests wait for the host's box to come, to go and for the host to end.
+const DWORD kWaitMs = 10000;
+const char kTempPrefix[] = "kvabout_";
 
 std::string HostPath()
 {
-    return ProgramFolder() + "about_host.exe";
+    return BinFolder() + "about_host.exe";
 }
 
 std::string FakeLibrary(const char* variant)
 {
-    return ProgramFolder() + "about-fakes\\" + variant + "\\rsrc32.dll";
+    return BinFolder() + "about-fakes\\" + variant + "\\rsrc32.dll";
 }
 
 std::string Quoted(const std::string& text)
@@ -61,7 +65,7 @@ POINT WorkAreaCentre()
 // The first line of the log that starts with prefix, or "".
 std::string LogLine(const std::string& log, const std::string& prefix)
 {
-    std::string text = ReadWholeFile(log);
+    std::string text = ReadFileText(log);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -80,7 +84,7 @@ std::string LogLine(const std::string& log, const std::string& prefix)
 // The last "shown=" line the host logged.
 std::string LastShownCursor(const std::string& log)
 {
-    std::string text = ReadWholeFile(log);
+    std::string text = ReadFileText(log);
     size_t at = text.rfind("shown=");
     return at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at);
 }
@@ -122,7 +126,7 @@ POINT Centre(const RECT& rect)
 
 void ClickOk(HWND box)
 {
-    POINT at = Centre(ScreenRect(Control(box, IDOK)));
+    POINT at = Centre(ScreenRect(GetDlgItem(box, IDOK)));
     ClickAt(at.x, at.y);
 }
 
@@ -146,16 +150,16 @@ void ClickCloseBox(HWND box)
 
 void ClickLink(HWND box)
 {
-    ClickOnText(Control(box, IDC_ABOUT_LINK));
+    ClickOnText(GetDlgItem(box, IDC_ABOUT_LINK));
 }
 
 class AboutBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = NewTempFolder();
+        folder_ = MakeTempFolder(kTempPrefix);
         log_ = folder_ + "host.log";
-        host_ = Host{};
+        host_ = Program{};
         POINT centre = WorkAreaCentre();
         ASSERT_TRUE(PutCursor(centre.x, centre.y));
     }
@@ -163,7 +167,7 @@ protected:
     void TearDown() override
     {
         if (host_.started) {
-            FinishHost(&host_, 0);
+            FinishProgram(&host_, 0);
         }
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", NULL);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
@@ -173,11 +177,14 @@ protected:
     // when title is null.
     HWND Start(const std::string& program, const std::string& arguments, const char* title)
     {
-        host_ = StartHost(program, arguments);
+        host_ = StartProgram(Quoted(program) + " " + arguments);
         if (!host_.started) {
             return NULL;
         }
-        return WaitForBox(host_.info.dwProcessId, title);
+        if (title == NULL) {
+            return WaitForAnyWindow(host_.info.dwProcessId, kWaitMs);
+        }
+        return WaitForWindow(title, host_.info.dwProcessId, kWaitMs);
     }
 
     // The test configuration with a log, through ShowAboutBox.
@@ -188,12 +195,12 @@ protected:
 
     long Finish()
     {
-        return FinishHost(&host_);
+        return FinishProgram(&host_, kWaitMs);
     }
 
     std::string folder_;
     std::string log_;
-    Host host_;
+    Program host_;
 };
 
 TEST_F(AboutBoxTest, ProgramBoxShowsTitleVersionLineLinkAndIcon)
@@ -203,14 +210,14 @@ TEST_F(AboutBoxTest, ProgramBoxShowsTitleVersionLineLinkAndIcon)
     HWND box = Start(HostPath(), "program", kTitle);
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(box, FindWindowA(NULL, kTitle));
-    EXPECT_EQ(kVersionLine, WindowText(Control(box, IDC_ABOUT_VERSION)));
-    EXPECT_EQ(KIVERAN_HOME_PAGE, WindowText(Control(box, IDC_ABOUT_LINK)));
-    EXPECT_EQ("", WindowText(Control(box, IDC_ABOUT_RESOURCES)));
-    EXPECT_EQ("OK", WindowText(Control(box, IDOK)));
-    EXPECT_NE(0, SendMessageA(Control(box, IDC_ABOUT_ICON), STM_GETICON, 0, 0));
+    EXPECT_EQ(kVersionLine, GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
+    EXPECT_EQ(KIVERAN_HOME_PAGE, GetText(GetDlgItem(box, IDC_ABOUT_LINK)));
+    EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
+    EXPECT_EQ("OK", GetText(GetDlgItem(box, IDOK)));
+    EXPECT_NE(0, SendMessageA(GetDlgItem(box, IDC_ABOUT_ICON), STM_GETICON, 0, 0));
 
     ClickOk(box);
-    EXPECT_TRUE(WaitForGone(box));
+    EXPECT_TRUE(WaitForWindowGone(box, kWaitMs));
     EXPECT_EQ(1, Finish());
 }
 
@@ -287,7 +294,7 @@ TEST_F(AboutBoxTest, EndsWithOneForOkAndTheLinkAndTwoForEscapeAndTheCloseBox)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::string folder = NewTempFolder();
+        std::string folder = MakeTempFolder(kTempPrefix);
         // The link's target is a program that records that it was started.
         std::string target = folder + "link_target.exe";
         ASSERT_TRUE(CopyInto(HostPath(), target));
@@ -295,7 +302,7 @@ TEST_F(AboutBoxTest, EndsWithOneForOkAndTheLinkAndTwoForEscapeAndTheCloseBox)
         ASSERT_NE(nullptr, box);
 
         row.act(box);
-        EXPECT_TRUE(WaitForGone(box));
+        EXPECT_TRUE(WaitForWindowGone(box, kWaitMs));
         EXPECT_EQ(row.result, Finish());
         if (row.opensLink) {
             EXPECT_TRUE(WaitForFile(target + ".opened"));
@@ -320,7 +327,7 @@ TEST_F(AboutBoxTest, ProgramLinkHandsTheHomePageToTheShell)
     HWND box = Start(HostPath(), "program", kTitle);
     if (box != NULL) {
         ClickLink(box);
-        EXPECT_TRUE(WaitForGone(box));
+        EXPECT_TRUE(WaitForWindowGone(box, kWaitMs));
     }
     long result = Finish();
     bool opened = WaitForFile(probe + ".opened");
@@ -333,7 +340,7 @@ TEST_F(AboutBoxTest, ProgramLinkHandsTheHomePageToTheShell)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(1, result);
     ASSERT_TRUE(opened);
-    EXPECT_TRUE(WaitForLine(probe + ".opened", KIVERAN_HOME_PAGE, 2000)) << ReadWholeFile(probe + ".opened");
+    EXPECT_TRUE(WaitForLine(probe + ".opened", KIVERAN_HOME_PAGE, 2000)) << ReadFileText(probe + ".opened");
 }
 
 TEST_F(AboutBoxTest, LinkWithoutItsFlagKeepsTheTemplateTextButStillActsAsTheLink)
@@ -344,8 +351,8 @@ TEST_F(AboutBoxTest, LinkWithoutItsFlagKeepsTheTemplateTextButStillActsAsTheLink
     HWND box = Start(HostPath(), "run --flags 12A --log " + Quoted(log_) + " --link-text " + Quoted(target),
                      kTitle);
     ASSERT_NE(nullptr, box);
-    EXPECT_EQ(KIVERAN_HOME_PAGE, WindowText(Control(box, IDC_ABOUT_LINK)));
-    EXPECT_EQ(kVersionLine, WindowText(Control(box, IDC_ABOUT_VERSION)));
+    EXPECT_EQ(KIVERAN_HOME_PAGE, GetText(GetDlgItem(box, IDC_ABOUT_LINK)));
+    EXPECT_EQ(kVersionLine, GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
 
     ASSERT_TRUE(SendRequest(box, HOST_PROBE_COLOURS));
     EXPECT_EQ("colour 1016 brush=null text=ff0000 mode=1", LogLine(log_, "colour 1016 "));
@@ -353,7 +360,7 @@ TEST_F(AboutBoxTest, LinkWithoutItsFlagKeepsTheTemplateTextButStillActsAsTheLink
     EXPECT_EQ("cursor 1016 result=1 shown=hand", LogLine(log_, "cursor 1016 "));
 
     ClickLink(box);
-    EXPECT_TRUE(WaitForGone(box));
+    EXPECT_TRUE(WaitForWindowGone(box, kWaitMs));
     EXPECT_EQ(1, Finish());
     EXPECT_TRUE(WaitForFile(target + ".opened"));
 }
@@ -376,9 +383,9 @@ TEST_F(AboutBoxTest, OnlyTheLinkIsBlueOnATransparentBackground)
     PixelCount link = {0, 0};
     for (int attempt = 0; attempt < 30 && link.blue <= 10; ++attempt) {
         Sleep(100);
-        link = CountPixels(ScreenRect(Control(box, IDC_ABOUT_LINK)));
+        link = CountPixels(ScreenRect(GetDlgItem(box, IDC_ABOUT_LINK)));
     }
-    PixelCount version = CountPixels(ScreenRect(Control(box, IDC_ABOUT_VERSION)));
+    PixelCount version = CountPixels(ScreenRect(GetDlgItem(box, IDC_ABOUT_VERSION)));
     EXPECT_GT(link.blue, 10);
     EXPECT_EQ(0, version.blue);
     EXPECT_GT(version.dark, 10);
@@ -414,7 +421,7 @@ TEST_F(AboutBoxTest, HandCursorShowsOverTheLinkOnly)
     // answer given before the move was handled cannot pass.
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        RECT rect = ScreenRect(Control(box, row.control));
+        RECT rect = ScreenRect(GetDlgItem(box, row.control));
         MoveMouseTo(rect.left + 4, (rect.top + rect.bottom) / 2);
         // The box's thread answers a request before it takes the mouse's
         // move from its queue: ask until the move has been handled.
@@ -460,7 +467,7 @@ TEST_F(AboutBoxTest, SecondRequestBringsTheOpenBoxForwardWithoutASecondBox)
     EXPECT_TRUE(WaitForLine(log_, "second=1", 0));
     EXPECT_EQ(1, CountBoxes(host_.info.dwProcessId));
     // The open box keeps its own configuration.
-    EXPECT_EQ(KIVERAN_HOME_PAGE, WindowText(Control(box, IDC_ABOUT_LINK)));
+    EXPECT_EQ(KIVERAN_HOME_PAGE, GetText(GetDlgItem(box, IDC_ABOUT_LINK)));
     // Restored, in front, above the other window.
     EXPECT_FALSE(IsIconic(box));
     EXPECT_TRUE(WaitForForeground(box));
@@ -469,7 +476,7 @@ TEST_F(AboutBoxTest, SecondRequestBringsTheOpenBoxForwardWithoutASecondBox)
 
     ClickOk(box);
     EXPECT_EQ(1, Finish());
-    EXPECT_TRUE(WaitForLine(log_, "closed result=1 window=null icons-alive=0", 1000)) << ReadWholeFile(log_);
+    EXPECT_TRUE(WaitForLine(log_, "closed result=1 window=null icons-alive=0", 1000)) << ReadFileText(log_);
 }
 
 TEST_F(AboutBoxTest, ClosingReleasesTheIconsTheBoxWasGiven)
@@ -489,10 +496,10 @@ TEST_F(AboutBoxTest, HookHoldingTheStartLeavesTheBoxUnfilledAndUnplaced)
     // The template's own caption, in Japanese: nothing replaced it.
     HWND box = StartShow("--hold-init", kTemplateCaption);
     ASSERT_NE(nullptr, box);
-    EXPECT_EQ(kTemplateCaption, WindowText(box));
-    EXPECT_EQ("", WindowText(Control(box, IDC_ABOUT_VERSION)));
-    EXPECT_EQ(KIVERAN_HOME_PAGE, WindowText(Control(box, IDC_ABOUT_LINK)));
-    EXPECT_EQ("", WindowText(Control(box, IDC_ABOUT_RESOURCES)));
+    EXPECT_EQ(kTemplateCaption, GetText(box));
+    EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
+    EXPECT_EQ(KIVERAN_HOME_PAGE, GetText(GetDlgItem(box, IDC_ABOUT_LINK)));
+    EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
     RECT rect = ScreenRect(box);
     EXPECT_FALSE(rect.left == cursor.x + (rect.right - rect.left) / -2 &&
                  rect.top == cursor.y + (rect.bottom - rect.top) / -2);
@@ -524,7 +531,7 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::string folder = NewTempFolder();
+        std::string folder = MakeTempFolder(kTempPrefix);
         std::string host = folder + "about_host.exe";
         std::string calls = folder + "calls.log";
         ASSERT_TRUE(CopyInto(HostPath(), host));
@@ -534,14 +541,14 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
 
         HWND box = Start(host, "program", kTitle);
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ(row.line, WindowText(Control(box, IDC_ABOUT_RESOURCES)));
-        EXPECT_EQ(row.calls, ReadWholeFile(calls));
+        EXPECT_EQ(row.line, GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
+        EXPECT_EQ(row.calls, ReadFileText(calls));
         EXPECT_TRUE(HasModule(host_.info.dwProcessId, "about_host.exe"));
         EXPECT_FALSE(HasModule(host_.info.dwProcessId, "rsrc32.dll"));
 
         ClickOk(box);
         EXPECT_EQ(1, Finish());
-        EXPECT_EQ(row.calls, ReadWholeFile(calls));
+        EXPECT_EQ(row.calls, ReadFileText(calls));
     }
 }
 
@@ -578,7 +585,7 @@ TEST_F(AboutBoxTest, TextsFollowTheVersionBlockAndAreCutWhenTooLong)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::string folder = NewTempFolder();
+        std::string folder = MakeTempFolder(kTempPrefix);
         std::string host = folder + "about_host.exe";
         ASSERT_TRUE(CopyInto(HostPath(), host));
         if (row.how == REMOVE) {
@@ -590,10 +597,10 @@ TEST_F(AboutBoxTest, TextsFollowTheVersionBlockAndAreCutWhenTooLong)
         // into the link's place.
         HWND box = Start(host, "show --flags 72 --company 1014 --copyright 1016", NULL);
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ(row.title, WindowText(box));
-        EXPECT_EQ(row.company, WindowText(Control(box, IDC_ABOUT_RESOURCES)));
-        EXPECT_EQ(row.versionLine, WindowText(Control(box, IDC_ABOUT_VERSION)));
-        EXPECT_EQ(row.copyright, WindowText(Control(box, IDC_ABOUT_LINK)));
+        EXPECT_EQ(row.title, GetText(box));
+        EXPECT_EQ(row.company, GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
+        EXPECT_EQ(row.versionLine, GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
+        EXPECT_EQ(row.copyright, GetText(GetDlgItem(box, IDC_ABOUT_LINK)));
         ClickOk(box);
         EXPECT_EQ(1, Finish());
     }

@@ -1,44 +1,10 @@
 #include "box_driver.h"
 
-#include <cstdio>
-#include <vector>
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string NewTempFolder()
-{
-    static unsigned counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    char name[MAX_PATH + 64];
-    snprintf(name, sizeof(name), "%skvabout_%lx_%u", temp, GetCurrentProcessId(), ++counter);
-    CreateDirectoryA(name, NULL);
-    return std::string(name) + "\\";
-}
+#include "common/window_driver.h"
 
 bool CopyInto(const std::string& source, const std::string& target)
 {
     return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "";
-    }
-    std::vector<char> buffer(1 << 16);
-    DWORD read = 0;
-    ReadFile(file, buffer.data(), (DWORD)buffer.size(), &read, NULL);
-    CloseHandle(file);
-    return std::string(buffer.data(), read);
 }
 
 static bool HasLine(const std::string& text, const std::string& line)
@@ -65,7 +31,7 @@ bool WaitForLine(const std::string& path, const std::string& line, DWORD timeout
 {
     DWORD start = GetTickCount();
     do {
-        if (HasLine(ReadWholeFile(path), line)) {
+        if (HasLine(ReadFileText(path), line)) {
             return true;
         }
         Sleep(50);
@@ -77,7 +43,7 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     do {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (FileExists(path)) {
             return true;
         }
         Sleep(50);
@@ -85,115 +51,33 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
     return false;
 }
 
-Host StartHost(const std::string& program, const std::string& arguments)
-{
-    Host host = {};
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    std::string line = "\"" + program + "\" " + arguments;
-    std::vector<char> buffer(line.begin(), line.end());
-    buffer.push_back('\0');
-    host.started = CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                  &host.info) != FALSE;
-    return host;
-}
-
-long FinishHost(Host* host, DWORD timeoutMs)
-{
-    if (!host->started) {
-        return -1;
-    }
-    long result = -1;
-    if (WaitForSingleObject(host->info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        DWORD code = 0;
-        GetExitCodeProcess(host->info.hProcess, &code);
-        result = (long)code;
-    } else {
-        TerminateProcess(host->info.hProcess, 99);
-        WaitForSingleObject(host->info.hProcess, 5000);
-    }
-    CloseHandle(host->info.hThread);
-    CloseHandle(host->info.hProcess);
-    host->started = false;
-    return result;
-}
-
 namespace {
 
-struct BoxSearch {
+struct BoxCount {
     DWORD processId;
-    const char* title;
-    HWND found;
     int count;
 };
 
-BOOL CALLBACK MatchBox(HWND window, LPARAM parameter)
+BOOL CALLBACK CountBox(HWND window, LPARAM parameter)
 {
-    BoxSearch* search = (BoxSearch*)parameter;
+    BoxCount* search = (BoxCount*)parameter;
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     char className[64] = "";
     GetClassNameA(window, className, sizeof(className));
-    if (owner != search->processId || !IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0) {
-        return TRUE;
+    if (owner == search->processId && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0) {
+        ++search->count;
     }
-    if (search->title != NULL && WindowText(window) != search->title) {
-        return TRUE;
-    }
-    ++search->count;
-    search->found = window;
     return TRUE;
 }
 
 }  // namespace
 
-HWND WaitForBox(DWORD processId, const char* title, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    do {
-        BoxSearch search = {processId, title, NULL, 0};
-        EnumWindows(MatchBox, (LPARAM)&search);
-        if (search.found != NULL) {
-            return search.found;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return NULL;
-}
-
 int CountBoxes(DWORD processId)
 {
-    BoxSearch search = {processId, NULL, NULL, 0};
-    EnumWindows(MatchBox, (LPARAM)&search);
+    BoxCount search = {processId, 0};
+    EnumWindows(CountBox, (LPARAM)&search);
     return search.count;
-}
-
-bool WaitForGone(HWND window, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    do {
-        if (!IsWindow(window)) {
-            return true;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
-}
-
-std::string WindowText(HWND window)
-{
-    char text[1024] = "";
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), (LPARAM)text, SMTO_ABORTIFHUNG, 5000,
-                             &length)) {
-        return "<no answer>";
-    }
-    return std::string(text, length);
-}
-
-HWND Control(HWND box, int id)
-{
-    return GetDlgItem(box, id);
 }
 
 RECT ScreenRect(HWND window)

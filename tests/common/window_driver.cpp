@@ -48,6 +48,13 @@ bool ReadFileText(const std::string& path, std::string* text)
     return true;
 }
 
+std::string ReadFileText(const std::string& path)
+{
+    std::string text;
+    ReadFileText(path, &text);
+    return text;
+}
+
 bool FileExists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -167,9 +174,15 @@ void Settle(HWND window)
 
 std::string GetText(HWND window)
 {
+    // With a time limit, so that a program that stopped answering fails the
+    // test instead of holding it.
     char text[4096];
-    LRESULT length = SendMessageA(window, WM_GETTEXT, sizeof(text), (LPARAM)text);
-    return std::string(text, length > 0 ? (size_t)length : 0);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), (LPARAM)text, SMTO_NORMAL, 5000, &length)
+        || length >= sizeof(text)) {
+        return "";
+    }
+    return std::string(text, (size_t)length);
 }
 
 void SetText(HWND window, const std::string& text)

@@ -14,6 +14,8 @@ std::string BinFolder();
 std::string MakeTempFolder(const char* prefix);
 void WriteFileText(const std::string& path, const std::string& text);
 bool ReadFileText(const std::string& path, std::string* text);
+// The whole file, or "" when it cannot be read.
+std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);
 
 // A started program; Finish waits for its end and gives its exit code.
