@@ -58,36 +58,15 @@ TEST(AboutBoxTemplate, MatchesTheLayout)
     EXPECT_EQ(9, dialog.pointSize);
     EXPECT_EQ("ＭＳ Ｐゴシック", dialog.font);
 
-    struct Row {
-        int id;
-        const char* className;
-        const char* text;
-        short x, y, width, height;
-        DWORD style;
-    };
     const DWORD child = WS_CHILD | WS_VISIBLE;
-    const Row rows[] = {
+    const ExpectedItem rows[] = {
         {IDC_ABOUT_ICON, "STATIC", "IDI_ICON", 7, 7, 20, 21, child | SS_ICON},
         {IDC_ABOUT_VERSION, "STATIC", "", 30, 7, 122, 8, child | SS_NOTIFY | SS_NOPREFIX},
         {IDC_ABOUT_LINK, "STATIC", KIVERAN_HOME_PAGE, 30, 16, 122, 8, child | SS_NOTIFY | SS_NOPREFIX},
         {IDC_ABOUT_RESOURCES, "STATIC", "", 30, 25, 122, 8, child | SS_NOTIFY | SS_NOPREFIX},
         {IDOK, "BUTTON", "OK", 58, 35, 45, 14, child | BS_DEFPUSHBUTTON | WS_TABSTOP},
     };
-    ASSERT_EQ(sizeof(rows) / sizeof(rows[0]), dialog.items.size());
-    for (size_t i = 0; i < dialog.items.size(); ++i) {
-        const Row& row = rows[i];
-        const DialogItem& item = dialog.items[i];
-        SCOPED_TRACE(row.id);
-        EXPECT_EQ(row.style, item.style);
-        EXPECT_EQ(0u, item.exStyle);
-        EXPECT_EQ(row.x, item.x);
-        EXPECT_EQ(row.y, item.y);
-        EXPECT_EQ(row.width, item.width);
-        EXPECT_EQ(row.height, item.height);
-        EXPECT_EQ(row.id, item.id);
-        EXPECT_EQ(row.className, item.className);
-        EXPECT_EQ(row.text, item.text);
-    }
+    ExpectDialogItems(dialog, rows, sizeof(rows) / sizeof(rows[0]));
 }
 
 TEST(AboutBoxResources, AreJapanese)

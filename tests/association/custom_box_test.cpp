@@ -17,19 +17,12 @@ TEST(CustomBoxTemplate, MatchesTheLayout)
     EXPECT_EQ(9, dialog.pointSize);
     EXPECT_EQ("ＭＳ Ｐゴシック", dialog.font);
 
-    struct Row {
-        WORD id;
-        const char* className;
-        const char* text;
-        short x, y, width, height;
-        DWORD style;
-    };
     const DWORD child = WS_CHILD | WS_VISIBLE;
     const DWORD edit = child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     const DWORD check = child | BS_AUTOCHECKBOX | WS_TABSTOP;
     const DWORD label = child | WS_GROUP | SS_NOTIFY;
     // In this order, which is also the tab order.
-    const Row rows[] = {
+    const ExpectedItem rows[] = {
         {IDC_STANDARD_CONTROLS, "STATIC", "", 0, 33, 284, 8, child | WS_GROUP},
         {IDC_QUOTE_FILE_NAME, "BUTTON", "ﾌｧｲﾙ名を \"\" で囲う", 8, 41, 74, 10, check},
         {0xFFFF, "STATIC", "ｺﾏﾝﾄﾞﾗｲﾝ", 7, 22, 30, 8, label},
@@ -41,18 +34,5 @@ TEST(CustomBoxTemplate, MatchesTheLayout)
         {IDC_VERB, "EDIT", "", 40, 2, 70, 14, edit},
         {IDC_RUN_AFTER, "BUTTON", "実行する", 134, 41, 42, 10, check},
     };
-    ASSERT_EQ(sizeof(rows) / sizeof(rows[0]), dialog.items.size());
-    for (size_t i = 0; i < dialog.items.size(); ++i) {
-        const Row& row = rows[i];
-        const DialogItem& item = dialog.items[i];
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(row.id, item.id);
-        EXPECT_EQ(row.className, item.className);
-        EXPECT_EQ(row.text, item.text);
-        EXPECT_EQ(row.x, item.x);
-        EXPECT_EQ(row.y, item.y);
-        EXPECT_EQ(row.width, item.width);
-        EXPECT_EQ(row.height, item.height);
-        EXPECT_EQ(row.style, item.style);
-    }
+    ExpectDialogItems(dialog, rows, sizeof(rows) / sizeof(rows[0]));
 }

@@ -1,5 +1,7 @@
 #include "common/dialog_template.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 namespace {
@@ -112,4 +114,23 @@ DialogTemplate ReadDialogTemplate(const char* name, WORD language)
         dialog.items.push_back(item);
     }
     return dialog;
+}
+
+void ExpectDialogItems(const DialogTemplate& dialog, const ExpectedItem* expected, size_t count)
+{
+    ASSERT_EQ(count, dialog.items.size());
+    for (size_t i = 0; i < count; ++i) {
+        const ExpectedItem& row = expected[i];
+        const DialogItem& item = dialog.items[i];
+        SCOPED_TRACE(::testing::Message() << "control " << i << ", id " << row.id);
+        EXPECT_EQ(row.id, item.id);
+        EXPECT_EQ(row.className, item.className);
+        EXPECT_EQ(row.text, item.text);
+        EXPECT_EQ(row.x, item.x);
+        EXPECT_EQ(row.y, item.y);
+        EXPECT_EQ(row.width, item.width);
+        EXPECT_EQ(row.height, item.height);
+        EXPECT_EQ(row.style, item.style);
+        EXPECT_EQ(0u, item.exStyle);
+    }
 }

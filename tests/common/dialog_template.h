@@ -34,4 +34,17 @@ struct DialogTemplate {
 // The template name of language in the running program's resources.
 DialogTemplate ReadDialogTemplate(const char* name, WORD language);
 
+// One control as the template should hold it.
+struct ExpectedItem {
+    WORD id;
+    const char* className;
+    const char* text;
+    short x, y, width, height;
+    DWORD style;
+};
+
+// Checks the template's controls against expected, in order (a GoogleTest
+// expectation for each field).
+void ExpectDialogItems(const DialogTemplate& dialog, const ExpectedItem* expected, size_t count);
+
 #endif
