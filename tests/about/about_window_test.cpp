@@ -169,15 +169,17 @@ protected:
         if (host_.started) {
             FinishProgram(&host_, 0);
         }
+        RemoveSystemLibrary();
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", NULL);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
     }
 
     // Starts the host and waits for its box: with this title, or any title
     // when title is null.
-    HWND Start(const std::string& program, const std::string& arguments, const char* title)
+    HWND Start(const std::string& program, const std::string& arguments, const char* title,
+               const std::string& currentFolder = "")
     {
-        host_ = StartProgram(Quoted(program) + " " + arguments);
+        host_ = StartProgram(Quoted(program) + " " + arguments, currentFolder);
         if (!host_.started) {
             return NULL;
         }
@@ -198,9 +200,20 @@ protected:
         return FinishProgram(&host_, kWaitMs);
     }
 
+    // A stand-in put in the system folder is taken away before the next
+    // box starts, also when a check fails.
+    void RemoveSystemLibrary()
+    {
+        if (!systemLibrary_.empty()) {
+            DeleteFileA(systemLibrary_.c_str());
+            systemLibrary_.clear();
+        }
+    }
+
     std::string folder_;
     std::string log_;
     Program host_;
+    std::string systemLibrary_;
 };
 
 TEST_F(AboutBoxTest, ProgramBoxShowsTitleVersionLineLinkAndIcon)
@@ -513,33 +526,51 @@ TEST_F(AboutBoxTest, HookHoldingTheStartLeavesTheBoxUnfilledAndUnplaced)
     EXPECT_EQ("closed result=1 window=null icons-alive=1", LogLine(log_, "closed "));
 }
 
+// The library is taken from the system folder, else from beside the
+// program, and never found by a search of the current folder or PATH.
 TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
 {
+    enum Place { NOWHERE, CURRENT_FOLDER, ON_PATH, SYSTEM_FOLDER };
     struct Row {
         const char* name;
-        const char* variant;
+        const char* beside;     // the variant beside the program, if any
+        const char* elsewhere;  // and the one put at place
+        Place place;
         const char* figure;
         const char* line;
         const char* calls;  // a: loaded, 0: system figure asked, d: freed
     };
+    const char kLine73[] = "システムリソース： 73 ％使用可能";
     const Row rows[] = {
-        {"a percentage", "rsrc32", "73", "システムリソース： 73 ％使用可能", "a0d"},
-        {"the widest percentage", "rsrc32", "100", "システムリソース： 100 ％使用可能", "a0d"},
-        {"four digits do not fit the line", "rsrc32", "1000", "", "a0d"},
-        {"the most negative figure", "rsrc32", "-2147483648", "", "a0d"},
-        {"function under another name", "rsrc32_undecorated", "73", "", "ad"},
+        {"a percentage", "rsrc32", NULL, NOWHERE, "73", kLine73, "a0d"},
+        {"the widest percentage", "rsrc32", NULL, NOWHERE, "100", "システムリソース： 100 ％使用可能", "a0d"},
+        {"four digits do not fit the line", "rsrc32", NULL, NOWHERE, "1000", "", "a0d"},
+        {"the most negative figure", "rsrc32", NULL, NOWHERE, "-2147483648", "", "a0d"},
+        {"function under another name", "rsrc32_undecorated", NULL, NOWHERE, "73", "", "ad"},
+        {"in the current folder only", NULL, "rsrc32", CURRENT_FOLDER, "73", "", ""},
+        {"on PATH only", NULL, "rsrc32", ON_PATH, "73", "", ""},
+        {"the system folder's first", "rsrc32_undecorated", "rsrc32", SYSTEM_FOLDER, "73", kLine73, "a0d"},
     };
+    char system[MAX_PATH];
+    ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+    char path[4096];
+    DWORD pathLength = GetEnvironmentVariableA("PATH", path, sizeof(path));
+    ASSERT_LT(pathLength, sizeof(path));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::string folder = MakeTempFolder(kTempPrefix);
         std::string host = folder + "about_host.exe";
         std::string calls = folder + "calls.log";
+        std::string other = row.place == SYSTEM_FOLDER ? std::string(system) + "\\" : MakeTempFolder(kTempPrefix);
+        systemLibrary_ = row.place == SYSTEM_FOLDER ? other + "rsrc32.dll" : "";
         ASSERT_TRUE(CopyInto(HostPath(), host));
-        ASSERT_TRUE(CopyInto(FakeLibrary(row.variant), folder + "rsrc32.dll"));
+        ASSERT_TRUE(row.beside == NULL || CopyInto(FakeLibrary(row.beside), folder + "rsrc32.dll"));
+        ASSERT_TRUE(row.elsewhere == NULL || CopyInto(FakeLibrary(row.elsewhere), other + "rsrc32.dll"));
+        SetEnvironmentVariableA("PATH", row.place == ON_PATH ? (other + ";" + path).c_str() : path);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", row.figure);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
 
-        HWND box = Start(host, "program", kTitle);
+        HWND box = Start(host, "program", kTitle, row.place == CURRENT_FOLDER ? other : "");
         ASSERT_NE(nullptr, box);
         EXPECT_EQ(row.line, GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
         EXPECT_EQ(row.calls, ReadFileText(calls));
@@ -549,7 +580,9 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
         ClickOk(box);
         EXPECT_EQ(1, Finish());
         EXPECT_EQ(row.calls, ReadFileText(calls));
+        RemoveSystemLibrary();
     }
+    SetEnvironmentVariableA("PATH", path);
 }
 
 TEST_F(AboutBoxTest, TextsFollowTheVersionBlockAndAreCutWhenTooLong)
