@@ -1,6 +1,7 @@
 // The program's entry: no argument shows the About box, one argument runs
 // the association for that file, more are refused.
 #include <windows.h>
+#include <objbase.h>
 
 #include "about/about_window.h"
 #include "association/drop_handler.h"
@@ -38,8 +39,12 @@ static void RunForOneArgument(const char* commandLine)
 // The arguments are split from the raw command line by the program's own
 // rules, not taken from the C runtime, whose splitting differs between
 // runtimes on quotes, backslashes and Shift-JIS trail bytes.
+// ShellExecute may hand its work to shell extensions and delegate handlers,
+// which need COM initialised on the calling thread, apartment-threaded; OLE1
+// DDE is not used. The run goes on without COM when it cannot be had.
 int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const char* commandLine = GetCommandLineA();
     int count = CountCommandLineArguments(commandLine);
     if (count < 2) {
@@ -48,6 +53,9 @@ int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
         RunForOneArgument(commandLine);
     } else {
         ShowMessage(NULL, kSeveralFilesCaption, kSeveralFilesText, MB_OK);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
     }
     return 0;
 }
