@@ -19,8 +19,12 @@ static const char kFilter[] =
     "すべてのﾌｧｲﾙ(*.*)\0*\0";
 
 // The record as Windows 95 and NT 4 knew it (OPENFILENAME_SIZE_VERSION_400):
-// the fields added in Windows 2000 stay off.
-static const DWORD kOpenFileNameSize = 76;
+// the fields added in Windows 2000 stay off. 76 bytes on 32-bit Windows; the
+// same record, with 64-bit pointers, on 64-bit Windows.
+static const DWORD kOpenFileNameSize = OPENFILENAME_SIZE_VERSION_400A;
+#ifndef _WIN64
+static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "the 32-bit version-4.00 record");
+#endif
 static const DWORD kBaseFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 static const DWORD kAssocDialogFlags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
 
