@@ -1,6 +1,5 @@
-// The program's entry: no argument shows the About box, one argument runs
-// the association for that file, more are refused.
-#include <windows.h>
+#include "launch/launch_main.h"
+
 #include <objbase.h>
 
 #include "about/about_window.h"
