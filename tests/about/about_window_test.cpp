@@ -35,6 +35,14 @@ std::string FakeLibrary(const char* variant)
     return BinFolder() + "about-fakes\\" + variant + "\\rsrc32.dll";
 }
 
+// Where the program looks for the library first.
+std::string SystemLibrary()
+{
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\rsrc32.dll";
+}
+
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
@@ -169,7 +177,7 @@ protected:
         if (host_.started) {
             FinishProgram(&host_, 0);
         }
-        RemoveSystemLibrary();
+        DeleteFileA(SystemLibrary().c_str());  // a stand-in that a failed check left
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", NULL);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
     }
@@ -200,20 +208,9 @@ protected:
         return FinishProgram(&host_, kWaitMs);
     }
 
-    // A stand-in put in the system folder is taken away before the next
-    // box starts, also when a check fails.
-    void RemoveSystemLibrary()
-    {
-        if (!systemLibrary_.empty()) {
-            DeleteFileA(systemLibrary_.c_str());
-            systemLibrary_.clear();
-        }
-    }
-
     std::string folder_;
     std::string log_;
     Program host_;
-    std::string systemLibrary_;
 };
 
 TEST_F(AboutBoxTest, ProgramBoxShowsTitleVersionLineLinkAndIcon)
@@ -528,10 +525,10 @@ TEST_F(AboutBoxTest, HookHoldingTheStartLeavesTheBoxUnfilledAndUnplaced)
 }
 
 // The library is taken from the system folder, else from beside the
-// program, and never found by a search of the current folder or PATH.
+// program, and never found by a search of the current folder.
 TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
 {
-    enum Place { NOWHERE, CURRENT_FOLDER, ON_PATH, SYSTEM_FOLDER };
+    enum Place { NOWHERE, CURRENT_FOLDER, SYSTEM_FOLDER };
     struct Row {
         const char* name;
         const char* beside;     // the variant beside the program, if any
@@ -549,25 +546,18 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
         {"the most negative figure", "rsrc32", NULL, NOWHERE, "-2147483648", "", "a0d"},
         {"function under another name", "rsrc32_undecorated", NULL, NOWHERE, "73", "", "ad"},
         {"in the current folder only", NULL, "rsrc32", CURRENT_FOLDER, "73", "", ""},
-        {"on PATH only", NULL, "rsrc32", ON_PATH, "73", "", ""},
         {"the system folder's first", "rsrc32_undecorated", "rsrc32", SYSTEM_FOLDER, "73", kLine73, "a0d"},
     };
-    char system[MAX_PATH];
-    ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
-    char path[4096];
-    DWORD pathLength = GetEnvironmentVariableA("PATH", path, sizeof(path));
-    ASSERT_LT(pathLength, sizeof(path));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::string folder = MakeTempFolder(kTempPrefix);
         std::string host = folder + "about_host.exe";
         std::string calls = folder + "calls.log";
-        std::string other = row.place == SYSTEM_FOLDER ? std::string(system) + "\\" : MakeTempFolder(kTempPrefix);
-        systemLibrary_ = row.place == SYSTEM_FOLDER ? other + "rsrc32.dll" : "";
+        std::string other = MakeTempFolder(kTempPrefix);
+        std::string elsewhere = row.place == SYSTEM_FOLDER ? SystemLibrary() : other + "rsrc32.dll";
         ASSERT_TRUE(CopyInto(HostPath(), host));
         ASSERT_TRUE(row.beside == NULL || CopyInto(FakeLibrary(row.beside), folder + "rsrc32.dll"));
-        ASSERT_TRUE(row.elsewhere == NULL || CopyInto(FakeLibrary(row.elsewhere), other + "rsrc32.dll"));
-        SetEnvironmentVariableA("PATH", row.place == ON_PATH ? (other + ";" + path).c_str() : path);
+        ASSERT_TRUE(row.elsewhere == NULL || CopyInto(FakeLibrary(row.elsewhere), elsewhere));
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", row.figure);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
 
@@ -581,9 +571,8 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
         ClickOk(box);
         EXPECT_EQ(1, Finish());
         EXPECT_EQ(row.calls, ReadFileText(calls));
-        RemoveSystemLibrary();
+        DeleteFileA(SystemLibrary().c_str());
     }
-    SetEnvironmentVariableA("PATH", path);
 }
 
 TEST_F(AboutBoxTest, TextsFollowTheVersionBlockAndAreCutWhenTooLong)
