@@ -29,10 +29,10 @@ Program StartProgram(const std::string& commandLine, const std::string& folder =
 long FinishProgram(Program* program, DWORD timeoutMs = 15000);
 bool HasExited(const Program& program);
 // Waits until no process runs a program file named like the one at path;
-// false when one still did after timeoutMs. Proves that a program the shell started for a
-// process that has since ended is done: ShellExecute creates the process
-// before it returns (Wine's shell calls CreateProcess itself), so once the
-// caller has ended, that process is either listed or finished.
+// false when one still did after timeoutMs. Proves that a program the shell
+// started for a process that has since ended is done: ShellExecute creates
+// the process before it returns (Wine's shell calls CreateProcess itself),
+// so once the caller has ended, that process is either listed or finished.
 bool WaitForNoProcessOf(const std::string& path, DWORD timeoutMs = 15000);
 
 // The visible top-level window with this exact title (CP932) belonging to
