@@ -25,15 +25,18 @@ int CreateClassKey(HKEY root, const char* subKey, HKEY* key)
 
 int ReadStringValue(HKEY key, const char* valueName, char* buffer, DWORD size)
 {
-    DWORD type = REG_SZ;
+    DWORD type;
     DWORD length = size;
-    LONG result = RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)buffer, &length);
-    if (result != ERROR_SUCCESS || length > size || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    // A value longer than size bytes fails with ERROR_MORE_DATA (and leaves
+    // the buffer undefined), so on success length is at most size.
+    if (RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)buffer, &length) != ERROR_SUCCESS
+        || (type != REG_SZ && type != REG_EXPAND_SZ)) {
         buffer[0] = '\0';
         return 0;
     }
-    // A value stored without its NUL comes back unterminated; one that needs
-    // all size bytes for its text alone does not fit either.
+    // A value stored without its NUL comes back unterminated (the buffer has
+    // one byte more than size for that); one that needs all size bytes for
+    // its text alone does not fit either.
     buffer[length] = '\0';
     if (lstrlenA(buffer) >= (int)size) {
         buffer[0] = '\0';
