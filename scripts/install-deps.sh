@@ -10,8 +10,9 @@ PACKAGES=(
   cmake make ninja-build git
   g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
-  locales xvfb xdotool imagemagick
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
+  locales xvfb xdotool imagemagick zip
   fonts-ipafont-gothic fonts-wine
 )
 

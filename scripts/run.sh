@@ -19,11 +19,20 @@ case "${1:-}" in
 esac
 
 bash scripts/install-deps.sh
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target kiveran -j"$(nproc 2>/dev/null || echo 2)"
+# The 32-bit program, or the 64-bit edition where this host cannot execute
+# 32-bit programs (and so no 32-bit Wine).
+preset=mingw
+session=()
+if ! tests/rig/host-runs-32bit.sh; then
+  echo "This host cannot execute 32-bit programs: running the 64-bit edition under 64-bit Wine."
+  preset=mingw64
+  session=(--win64)
+fi
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset --target kiveran -j"$(nproc 2>/dev/null || echo 2)"
 
-exe="$PWD/build/mingw/bin/kiveran.exe"
-screenshot="$PWD/build/mingw/kiveran-run.png"
+exe="$PWD/build/$preset/bin/kiveran.exe"
+screenshot="$PWD/build/$preset/kiveran-run.png"
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; fi
 
@@ -65,5 +74,5 @@ run_in_session() {
 export -f run_in_session
 
 # The session ends the program, if it is still running, when this returns.
-tests/rig/wine-session.sh bash -c 'run_in_session "$@"' run_in_session \
+tests/rig/wine-session.sh "${session[@]}" bash -c 'run_in_session "$@"' run_in_session \
   "$exe" "$about" "$headless" "$screenshot"

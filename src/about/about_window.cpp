@@ -62,7 +62,7 @@ static INT_PTR OnAboutSetCursor(HWND dialog, HWND underCursor)
         return FALSE;
     }
     SetCursor(g_aboutConfig.linkCursor);
-    SetWindowLongA(dialog, DWL_MSGRESULT, TRUE);
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "association/association_dialog.h"
 
 #include <commdlg.h>
+#include <stddef.h>
 
 #include "association/command_line.h"
 #include "path/bounded_text.h"
@@ -19,8 +20,14 @@ static const char kFilter[] =
     "すべてのﾌｧｲﾙ(*.*)\0*\0";
 
 // The record as Windows 95 and NT 4 knew it (OPENFILENAME_SIZE_VERSION_400):
-// the fields added in Windows 2000 stay off.
-static const DWORD kOpenFileNameSize = 76;
+// the fields added in Windows 2000 stay off. 76 bytes on 32-bit Windows; the
+// same record, with 64-bit pointers, on 64-bit Windows.
+// (OPENFILENAME_SIZE_VERSION_400A, written as a constant expression.)
+static constexpr DWORD kOpenFileNameSize =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kOpenFileNameSize == 76, "the 32-bit version-4.00 record");
+#endif
 static const DWORD kBaseFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 static const DWORD kAssocDialogFlags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
 

@@ -17,7 +17,7 @@ if(KIVERAN_WINDOWS)
   target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main)
   add_dependencies(association_run_tests probe kiveran)
   gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 120 LABELS program)
 
   list(APPEND KIVERAN_CHECKED_BINARIES probe association_run_tests)
 endif()

@@ -17,6 +17,6 @@ if(KIVERAN_WINDOWS)
   target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
   add_dependencies(kiveran_program_tests kiveran)
   gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 180)
+    PROPERTIES TIMEOUT 180 LABELS program)
   list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
 endif()

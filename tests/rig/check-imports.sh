@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Fails when a Windows binary imports a DLL that Windows itself does not ship
 # (a MinGW runtime such as libstdc++-6.dll, libgcc_s or libwinpthread).
+#
+#   tests/rig/check-imports.sh OBJDUMP BINARY...
 set -u
+objdump=$1
+shift
 allowed='^(kernel32|user32|gdi32|advapi32|shell32|shlwapi|comdlg32|ole32|oleaut32|version|msvcrt|comctl32|ws2_32)\.dll$'
 status=0
 for binary in "$@"; do
-  dlls=$(i686-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
+  dlls=$("$objdump" -p "$binary" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
   if [ -z "$dlls" ]; then
     echo "$binary: no imports found" >&2
     status=1

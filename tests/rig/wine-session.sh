@@ -4,21 +4,47 @@
 # wineserver and, when there is no display, an Xvfb of its own. Everything the
 # session started is ended and the prefix removed when the command returns.
 #
-#   tests/rig/wine-session.sh COMMAND [ARGS...]
+#   tests/rig/wine-session.sh [--win64] COMMAND [ARGS...]
 #
+# The session is a 32-bit one, for the 32-bit build, unless --win64 asks for
+# a 64-bit prefix run by 64-bit Wine, for the 64-bit build.
 # KIVERAN_KEEP_PREFIX=1 keeps the prefix folder for inspection.
 set -uo pipefail
 
 RIG_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
+arch=win32
+if [ "${1:-}" = "--win64" ]; then
+  arch=win64
+  shift
+fi
+if [ "$arch" = win32 ] && ! "$RIG_DIR/host-runs-32bit.sh"; then
+  echo "wine-session: this host cannot execute 32-bit programs; run the 64-bit build with --win64" >&2
+  exit 2
+fi
+
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=-all
-export WINEARCH=win32
+export WINEARCH=$arch
 # No desktop integration (it would copy associations into the host's files),
 # and no Mono or Gecko installer prompts in a fresh prefix.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 export WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/kiveran-wine.XXXXXX")"
+
+# Debian's wine and wine-stable take the 32-bit loader whenever it is
+# installed, even on a host that cannot execute it, and wineboot, regedit,
+# winepath and the like call wine-stable. A 64-bit session puts two wrappers
+# that start the 64-bit loader first on its PATH.
+if [ "$arch" = win64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+  mkdir -p "$WINEPREFIX/kiveran-bin"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$WINEPREFIX/kiveran-bin/$name"
+    chmod +x "$WINEPREFIX/kiveran-bin/$name"
+  done
+  export PATH="$WINEPREFIX/kiveran-bin:$PATH"
+fi
 
 XVFB_PID=""
 KEEPALIVE_PID=""
