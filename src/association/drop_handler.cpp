@@ -67,7 +67,7 @@ void HandleDroppedFile(const char* path)
     if (!RunAssociationDialog(NULL, &request)) {
         return;
     }
-    int written = WriteAssociation(extension, request);
+    int written = WriteAssociation(extension, request, NULL);
     if (written && request.runAfter) {
         ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
     }

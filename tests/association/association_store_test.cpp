@@ -4,6 +4,7 @@
 #include "common/registry_helpers.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <string>
@@ -19,6 +20,8 @@ struct Names {
     {
         DeleteTree(ext);
         DeleteTree(type);
+        DeleteTree(kUserClasses + ext, HKEY_CURRENT_USER);
+        DeleteTree(kUserClasses + type, HKEY_CURRENT_USER);
     }
 };
 
@@ -35,10 +38,10 @@ AssocRequest Request(const char* verb, const char* menu, const char* command, in
     return request;
 }
 
-std::string Default(const std::string& key)
+std::string Default(const std::string& key, HKEY root = HKEY_CLASSES_ROOT)
 {
     std::string text;
-    if (!ReadDefault(key, &text)) {
+    if (!ReadDefault(key, &text, root)) {
         return "<absent>";
     }
     return text;
@@ -128,7 +131,7 @@ TEST(ReadCurrentAssociation, TypeWithoutShellKeyFallsBackToExtensionKey)
 TEST(WriteAssociation, NewExtensionGetsTheLayoutUnderItsOwnKey)
 {
     Names names;
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", kDefaultMenu, "\"C:\\v.exe\" \"%1\"", 0)));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", kDefaultMenu, "\"C:\\v.exe\" \"%1\"", 0), nullptr));
     EXPECT_TRUE(KeyExists(names.ext));
     EXPECT_EQ("<absent>", Default(names.ext)) << "the extension key's value is never written";
     EXPECT_EQ("<absent>", Default(names.ext + "\\shell"));
@@ -141,7 +144,7 @@ TEST(WriteAssociation, WritesUnderTheNamedTypeEvenWithoutShellKey)
     Names names;
     SetDefault(names.ext, names.type);
     CreateKey(names.type);
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "見る", "\"C:\\v.exe\" %1", 0)));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "見る", "\"C:\\v.exe\" %1", 0), nullptr));
     EXPECT_EQ("見る", Default(names.type + "\\shell\\view"));
     EXPECT_EQ("\"C:\\v.exe\" %1", Default(names.type + "\\shell\\view\\command"));
     EXPECT_FALSE(KeyExists(names.ext + "\\shell"));
@@ -157,13 +160,15 @@ TEST(WriteAssociation, DefaultVerbHandling)
         int setDefault;
         const char* writtenUnder;
         const char* defaultAfter;
+        bool readOnly;  // the keys exist and the class root refuses them
     };
     const Row rows[] = {
-        {"set with a verb", "edit", "view", 1, "view", "view"},
-        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit"},
-        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>"},
-        {"off leaves the default alone", "edit", "view", 0, "view", "edit"},
-        {"off with an empty verb writes open", "edit", "", 0, "open", "edit"},
+        {"set with a verb", "edit", "view", 1, "view", "view", false},
+        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit", false},
+        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false},
+        {"off leaves the default alone", "edit", "view", 0, "view", "edit", false},
+        {"off with an empty verb writes open", "edit", "", 0, "open", "edit", false},
+        {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -174,11 +179,29 @@ TEST(WriteAssociation, DefaultVerbHandling)
         } else {
             CreateKey(names.type + "\\shell");
         }
-        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault)));
         std::string verbKey = names.type + "\\shell\\" + row.writtenUnder;
-        EXPECT_EQ("M", Default(verbKey));
-        EXPECT_EQ("C", Default(verbKey + "\\command"));
-        EXPECT_EQ(row.defaultAfter, Default(names.type + "\\shell"));
+        ReadOnlyKeys locks;
+        HKEY root = HKEY_CLASSES_ROOT;
+        std::string where;
+        if (row.readOnly) {
+            SetDefault(verbKey + "\\command", "old");
+            for (const std::string& key : {names.ext, names.type + "\\shell", verbKey, verbKey + "\\command"}) {
+                locks.Add(key);
+            }
+            root = HKEY_CURRENT_USER;
+            where = kUserClasses;
+        }
+        AssocWriteReport report;
+        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault), &report));
+        EXPECT_EQ(names.type, report.type);
+        EXPECT_EQ("M", Default(where + verbKey, root));
+        EXPECT_EQ("C", Default(where + verbKey + "\\command", root));
+        EXPECT_EQ(row.defaultAfter, Default(where + names.type + "\\shell", root));
+        if (row.readOnly) {
+            // Nothing written in both places, and no per-user extension key.
+            EXPECT_EQ("edit|old", Default(names.type + "\\shell") + "|" + Default(verbKey + "\\command"));
+            EXPECT_FALSE(KeyExists(kUserClasses + names.ext, HKEY_CURRENT_USER));
+        }
     }
 }
 
@@ -187,7 +210,7 @@ TEST(WriteAssociation, EmptyMenuTextIsWrittenAsEmptyValue)
     Names names;
     SetDefault(names.ext, names.type);
     SetDefault(names.type + "\\shell\\open", "old");
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "", "", 0)));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "", "", 0), nullptr));
     EXPECT_EQ("", Default(names.type + "\\shell\\open"));
     EXPECT_EQ("", Default(names.type + "\\shell\\open\\command"));
 }
@@ -219,7 +242,7 @@ TEST(WriteAssociation, LeavesOtherVerbsUntouched)
     }
     std::string typeBefore = SnapshotTree(names.type);
 
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "開く(&O)", "\"C:\\v.exe\" \"%1\"", 0)));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "開く(&O)", "\"C:\\v.exe\" \"%1\"", 0), nullptr));
 
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(untouched[i]);
@@ -235,7 +258,7 @@ TEST(WriteAssociation, LeavesOtherVerbsUntouched)
 TEST(WriteAssociation, EmptyExtensionWritesNothing)
 {
     std::string before = SnapshotClassRoot();
-    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 1)));
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 1), nullptr));
     EXPECT_EQ(before, SnapshotClassRoot());
     AssocRequest request;
     memset(&request, 'Z', sizeof(request));
@@ -254,7 +277,7 @@ TEST(WriteAssociation, RefusesAKeyNameThatDoesNotFit)
     SetDefault(names.ext, longType);
     std::string before = SnapshotClassRoot();
     // TYPE\shell\open fits 264 bytes; TYPE\shell\open\command does not.
-    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
+    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
     EXPECT_EQ("M", Default(longType + "\\shell\\open"));
     EXPECT_EQ(0u, SnapshotTree(longType + "\\shell\\open").find("[" + longType + "\\shell\\open]\n=1:4d00\n"));
     EXPECT_EQ(std::string::npos, SnapshotTree(longType).find("comm")) << "no cut command key";
@@ -323,7 +346,47 @@ TEST(WriteAssociation, BlankTypeNameIsFollowedLikeTheShellDoes)
 {
     Names names;
     SetDefault(names.ext, "   ");
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
     EXPECT_EQ("C", Default("   \\shell\\open\\command"));
     DeleteTree("   ");
+}
+
+namespace {
+
+int g_notices = 0;
+
+LRESULT CALLBACK CountNotices(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    g_notices += message == WM_APP && lParam == SHCNE_ASSOCCHANGED;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(WriteAssociation, TellsTheShellAfterASuccessfulWrite)
+{
+    // Wine hands SHChangeNotify only to windows of the calling process.
+    Names names;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = CountNotices;
+    windowClass.lpszClassName = "KiveranNotices";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "KiveranNotices", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    SHChangeNotifyEntry everything = {NULL, TRUE};
+    ULONG id = SHChangeNotifyRegister(window, SHCNRF_ShellLevel, SHCNE_ASSOCCHANGED, WM_APP, 1, &everything);
+    ASSERT_NE(0u, id);
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 0), nullptr));
+    EXPECT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
+    // Both writes have returned, so a notice of the failed one would be
+    // handed over before, or queued ahead of, the successful one's.
+    MSG message;
+    for (int i = 0; i < 250 && g_notices == 0; ++i) {
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        Sleep(g_notices == 0 ? 20 : 0);
+    }
+    EXPECT_EQ(1, g_notices);
+    SHChangeNotifyDeregister(id);
+    DestroyWindow(window);
 }
