@@ -11,8 +11,10 @@ static_assert(sizeof("表") == 3 && "表"[1] == '\x5C', "literals must be compil
 
 static const char kDefaultVerb[] = "open";
 static const char kDefaultMenuText[] = "開く(&O)";
-// The user's own classes, under HKEY_CURRENT_USER.
+// Under HKEY_CURRENT_USER: the user's own classes, and the choices the user
+// made in Windows' settings.
 static const char kUserClasses[] = "Software\\Classes";
+static const char kFileExts[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 
 int OpenClassKey(HKEY root, const char* subKey, HKEY* key)
 {
@@ -248,4 +250,15 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);
     return 1;
+}
+
+int ReadUserChoice(const char* extension, char* progId)
+{
+    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoice")];
+    progId[0] = '\0';
+    if (extension == NULL || extension[0] == '\0'
+        || !FormatText(name, sizeof(name), "%s\\%s\\UserChoice", kFileExts, extension)) {
+        return 0;
+    }
+    return ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0';
 }

@@ -40,4 +40,10 @@ struct AssocWriteReport {
 // extension). report, when not null, says what happened.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report);
 
+// The file type the user picked in Windows' own settings for extension
+// (the ProgId of its UserChoice key), which decides what a double-click
+// opens from Windows 8 on. 1 with the name in progId (ASSOC_TEXT_SIZE
+// bytes), or 0 with progId empty when there is none. Only reads.
+int ReadUserChoice(const char* extension, char* progId);
+
 #endif
