@@ -8,6 +8,13 @@ target_compile_options(kiveran_flags INTERFACE
 if(KIVERAN_WERROR)
   target_compile_options(kiveran_flags INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
 endif()
+# 32-bit Windows unwinds through the SEH frame chain, never through tables,
+# and the product code throws nothing: its DWARF unwind tables would only be
+# dead weight. 64-bit Windows walks every stack with .pdata/.xdata; they stay.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_compile_options(kiveran_flags INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables>)
+endif()
 target_include_directories(kiveran_flags INTERFACE ${PROJECT_SOURCE_DIR}/src)
 if(KIVERAN_WINDOWS)
   # ANSI entry points, Windows 2000 and later, no MinGW replacement printf.

@@ -1,6 +1,4 @@
-// The program's entry: no argument shows the About box, one argument runs
-// the association for that file, more are refused.
-#include <windows.h>
+#include "launch/launch_main.h"
 
 #include "about/about_window.h"
 #include "association/drop_handler.h"

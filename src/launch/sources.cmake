@@ -6,11 +6,19 @@ if(KIVERAN_WINDOWS)
 endif()
 
 # The program itself: a static GUI exe importing Windows system DLLs only,
-# stripped, with unused code left out.
+# stripped, with unused code left out, entered at KiveranEntry without the C
+# runtime's start-up code (process_entry.cpp says why). ASLR and DEP stay on.
 if(KIVERAN_WINDOWS)
   add_executable(kiveran WIN32
     ${CMAKE_CURRENT_LIST_DIR}/launch_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/process_entry.cpp
     $<TARGET_OBJECTS:kiveran_resources>)
   target_link_libraries(kiveran PRIVATE kiveran_flags kiveran_core)
-  target_link_options(kiveran PRIVATE -static -s -Wl,--gc-sections)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(entry _KiveranEntry@0)
+  else()
+    set(entry KiveranEntry)
+  endif()
+  target_link_options(kiveran PRIVATE -static -s -nostartfiles -Wl,--entry=${entry}
+    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat)
 endif()
