@@ -38,7 +38,7 @@ struct AssocWriteReport {
 // instead. 1 when the command key could be opened or created (the shell is
 // then told that associations changed); 0 otherwise (always for an empty
 // extension). report, when not null, says what happened.
-int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report);
+int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 
 // The file type the user picked in Windows' own settings for extension
 // (the ProgId of its UserChoice key), which decides what a double-click

@@ -131,7 +131,7 @@ TEST(ReadCurrentAssociation, TypeWithoutShellKeyFallsBackToExtensionKey)
 TEST(WriteAssociation, NewExtensionGetsTheLayoutUnderItsOwnKey)
 {
     Names names;
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", kDefaultMenu, "\"C:\\v.exe\" \"%1\"", 0), nullptr));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", kDefaultMenu, "\"C:\\v.exe\" \"%1\"", 0)));
     EXPECT_TRUE(KeyExists(names.ext));
     EXPECT_EQ("<absent>", Default(names.ext)) << "the extension key's value is never written";
     EXPECT_EQ("<absent>", Default(names.ext + "\\shell"));
@@ -144,7 +144,7 @@ TEST(WriteAssociation, WritesUnderTheNamedTypeEvenWithoutShellKey)
     Names names;
     SetDefault(names.ext, names.type);
     CreateKey(names.type);
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "見る", "\"C:\\v.exe\" %1", 0), nullptr));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "見る", "\"C:\\v.exe\" %1", 0)));
     EXPECT_EQ("見る", Default(names.type + "\\shell\\view"));
     EXPECT_EQ("\"C:\\v.exe\" %1", Default(names.type + "\\shell\\view\\command"));
     EXPECT_FALSE(KeyExists(names.ext + "\\shell"));
@@ -210,7 +210,7 @@ TEST(WriteAssociation, EmptyMenuTextIsWrittenAsEmptyValue)
     Names names;
     SetDefault(names.ext, names.type);
     SetDefault(names.type + "\\shell\\open", "old");
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "", "", 0), nullptr));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "", "", 0)));
     EXPECT_EQ("", Default(names.type + "\\shell\\open"));
     EXPECT_EQ("", Default(names.type + "\\shell\\open\\command"));
 }
@@ -242,7 +242,7 @@ TEST(WriteAssociation, LeavesOtherVerbsUntouched)
     }
     std::string typeBefore = SnapshotTree(names.type);
 
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "開く(&O)", "\"C:\\v.exe\" \"%1\"", 0), nullptr));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "開く(&O)", "\"C:\\v.exe\" \"%1\"", 0)));
 
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(untouched[i]);
@@ -258,7 +258,7 @@ TEST(WriteAssociation, LeavesOtherVerbsUntouched)
 TEST(WriteAssociation, EmptyExtensionWritesNothing)
 {
     std::string before = SnapshotClassRoot();
-    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 1), nullptr));
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 1)));
     EXPECT_EQ(before, SnapshotClassRoot());
     AssocRequest request;
     memset(&request, 'Z', sizeof(request));
@@ -277,7 +277,7 @@ TEST(WriteAssociation, RefusesAKeyNameThatDoesNotFit)
     SetDefault(names.ext, longType);
     std::string before = SnapshotClassRoot();
     // TYPE\shell\open fits 264 bytes; TYPE\shell\open\command does not.
-    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
+    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
     EXPECT_EQ("M", Default(longType + "\\shell\\open"));
     EXPECT_EQ(0u, SnapshotTree(longType + "\\shell\\open").find("[" + longType + "\\shell\\open]\n=1:4d00\n"));
     EXPECT_EQ(std::string::npos, SnapshotTree(longType).find("comm")) << "no cut command key";
@@ -346,7 +346,7 @@ TEST(WriteAssociation, BlankTypeNameIsFollowedLikeTheShellDoes)
 {
     Names names;
     SetDefault(names.ext, "   ");
-    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
     EXPECT_EQ("C", Default("   \\shell\\open\\command"));
     DeleteTree("   ");
 }
@@ -375,8 +375,8 @@ TEST(WriteAssociation, TellsTheShellAfterASuccessfulWrite)
     SHChangeNotifyEntry everything = {NULL, TRUE};
     ULONG id = SHChangeNotifyRegister(window, SHCNRF_ShellLevel, SHCNE_ASSOCCHANGED, WM_APP, 1, &everything);
     ASSERT_NE(0u, id);
-    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 0), nullptr));
-    EXPECT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0), nullptr));
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 0)));
+    EXPECT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
     // Both writes have returned, so a notice of the failed one would be
     // handed over before, or queued ahead of, the successful one's.
     MSG message;
