@@ -6,10 +6,14 @@
 
 #include "association/assoc_request.h"
 
-// Registry primitives; the program always passes HKEY_CLASSES_ROOT as root.
-// Each returns 1 on success and 0 on any error.
+// Registry primitives. The root is HKEY_CLASSES_ROOT, or HKEY_CURRENT_USER
+// for the user's own classes (Software\Classes) and settings. Each returns 1
+// on success and 0 on any error.
+// Opens an existing key for reading only.
 int OpenClassKey(HKEY root, const char* subKey, HKEY* key);
-int CreateClassKey(HKEY root, const char* subKey, HKEY* key);
+// Opens or creates a key for setting its values. When refused is not null it
+// is set to 1 when the failure was ERROR_ACCESS_DENIED, else to 0.
+int CreateClassKey(HKEY root, const char* subKey, HKEY* key, int* refused);
 // Reads a string value into buffer, which holds at least size + 1 bytes.
 // The text is always terminated. A value that is not a string or does not
 // fit in size bytes counts as absent: 0 and an empty buffer.
@@ -20,9 +24,26 @@ int WriteStringValue(HKEY key, const char* valueName, const char* text);
 // request's verb and menuText. Never creates keys or values.
 void ReadCurrentAssociation(const char* extension, AssocRequest* request);
 
+// What a write did, for the caller's messages.
+struct AssocWriteReport {
+    int refused;  // 1 when the command key was refused (ERROR_ACCESS_DENIED)
+                  // by the class root and could not go to the user's classes
+    char type[ASSOC_KEY_NAME_SIZE];  // the key the layout went under: the file
+                                     // type, or the extension key itself
+};
+
 // Writes the menu text and command of request's verb under the extension's
-// file type, and the default verb when asked. 1 when the command key could
-// be opened or created; 0 otherwise (always for an empty extension).
-int WriteAssociation(const char* extension, AssocRequest request);
+// file type, and the default verb when asked. Each key goes through the class
+// root; a key the class root refuses goes under the user's own classes
+// instead. 1 when the command key could be opened or created (the shell is
+// then told that associations changed); 0 otherwise (always for an empty
+// extension). report, when not null, says what happened.
+int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
+
+// The file type the user picked in Windows' own settings for extension
+// (the ProgId of its UserChoice key), which decides what a double-click
+// opens from Windows 8 on. 1 with the name in progId (ASSOC_TEXT_SIZE
+// bytes), or 0 with progId empty when there is none. Only reads.
+int ReadUserChoice(const char* extension, char* progId);
 
 #endif

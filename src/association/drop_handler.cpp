@@ -21,6 +21,19 @@ static const char kDirectoryText[] =
 static const char kSpecialCaption[] = "特殊な拡張子への関連づけ";
 static const char kSpecialText[] =
     "現在のバージョンでは、拡張子 exe, com, lnk に関連づけを行うことはできません。";
+static const char kNotSavedCaption[] = "関連づけを保存できませんでした";
+static const char kRefusedText[] =
+    "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。\n\n"
+    "このプログラムを管理者として実行してから、もう一度関連づけを行ってください。";
+static const char kNoExtensionText[] = "拡張子のないファイルには、関連づけを行うことはできません。";
+static const char kNotSavedText[] =
+    "レジストリに書き込むことができなかったため、関連づけを保存できませんでした。\n\n"
+    "動詞を短くするなどして、もう一度関連づけを行ってください。";
+static const char kUserChoiceCaption[] = "ダブルクリックで開くプログラム";
+static const char kUserChoiceText[] =
+    "関連づけを保存しました。ただし、この種類のファイルをダブルクリックしたときは、"
+    "これまでどおり Windows の設定で選ばれているプログラムが開きます。\n\n"
+    "ダブルクリックで開くプログラムは、Windows の「設定」→「アプリ」→「既定のアプリ」で変更できます。";
 
 // 1 when the file may be associated; otherwise the user has been told why not.
 static int AcceptDroppedPath(const char* path, const char* extension)
@@ -51,6 +64,28 @@ static void FindCurrentProgram(const char* path, char* program)
     TerminateText(program, MAX_PATH);
 }
 
+// The association was saved nowhere: say so, and what the user can do.
+static void TellNotSaved(const char* extension, int refused)
+{
+    const char* text = kNotSavedText;
+    if (extension[0] == '\0') {
+        text = kNoExtensionText;
+    } else if (refused) {
+        text = kRefusedText;
+    }
+    ShowMessage(NULL, kNotSavedCaption, text, MB_OK);
+}
+
+// From Windows 8 on, a program the user chose in Windows' settings decides
+// what a double-click opens, whatever the type's default verb says.
+static void ExplainUserChoice(const char* extension, const char* writtenType)
+{
+    char progId[ASSOC_TEXT_SIZE];
+    if (ReadUserChoice(extension, progId) && lstrcmpiA(progId, writtenType) != 0) {
+        ShowMessage(NULL, kUserChoiceCaption, kUserChoiceText, MB_OK);
+    }
+}
+
 void HandleDroppedFile(const char* path)
 {
     const char* extension = FindExtension(path);
@@ -67,8 +102,15 @@ void HandleDroppedFile(const char* path)
     if (!RunAssociationDialog(NULL, &request)) {
         return;
     }
-    int written = WriteAssociation(extension, request);
-    if (written && request.runAfter) {
+    AssocWriteReport report;
+    if (!WriteAssociation(extension, request, &report)) {
+        TellNotSaved(extension, report.refused);
+        return;
+    }
+    if (request.setDefaultVerb) {
+        ExplainUserChoice(extension, report.type);
+    }
+    if (request.runAfter) {
         ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
     }
 }

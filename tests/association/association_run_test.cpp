@@ -5,6 +5,7 @@
 #include "common/window_driver.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <cstring>
 #include <string>
@@ -13,16 +14,17 @@ namespace {
 
 const char kTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
 const char kDefaultMenu[] = "開く(&O)";
+const std::string kUserChoices = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
 }
 
-std::string Default(const std::string& key)
+std::string Default(const std::string& key, HKEY root = HKEY_CLASSES_ROOT)
 {
     std::string text;
-    return ReadDefault(key, &text) ? text : "<absent>";
+    return ReadDefault(key, &text, root) ? text : "<absent>";
 }
 
 // A folder with a probe program (and another one, old.exe, to start from)
@@ -55,6 +57,8 @@ struct Scene {
     {
         DeleteTree(ext);
         DeleteTree(type);
+        DeleteTree(kUserClasses + type, HKEY_CURRENT_USER);
+        DeleteTree(kUserChoices + ext, HKEY_CURRENT_USER);
     }
     // The extension names a file type whose open command starts old.exe, so
     // the dialog opens in the scene's folder with old.exe.
@@ -295,7 +299,8 @@ TEST(AssociationRun, LongEditTextsAreStoredCutTo259Bytes)
     EXPECT_EQ(std::string(259, 'm'), Default(scene.type + "\\shell\\open"));
 
     // A verb that long cannot name a key, but it is still stored as the
-    // default. (A 259-byte command without a program name crashes Wine's
+    // default, and the user is told that the association was not saved.
+    // (A 259-byte command without a program name crashes Wine's
     // FindExecutableA, so the next run starts from a sound command again.)
     scene.AssociateWithOld();
     DialogRun second = StartRun(scene.dropped);
@@ -303,6 +308,12 @@ TEST(AssociationRun, LongEditTextsAreStoredCutTo259Bytes)
     SetText(second.dialog.Control(1137), std::string(300, 'v'));
     ClickButton(second.dialog.Control(1041));
     PressOk(second.dialog);
+    HWND box = WaitForWindow("関連づけを保存できませんでした", second.program.info.dwProcessId);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("レジストリに書き込むことができなかったため、関連づけを保存できませんでした。\n\n"
+              "動詞を短くするなどして、もう一度関連づけを行ってください。",
+              ReadMessageBox(box).text);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0, FinishProgram(&second.program));
     EXPECT_EQ(std::string(259, 'v'), Default(scene.type + "\\shell"));
 }
@@ -426,4 +437,112 @@ TEST(AssociationRun, CommandThatWouldNotFitIsNeverShownCut)
     PressOk(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(unquoted, Default(scene.ext + "\\shell\\open\\command"));
+}
+
+namespace {
+
+// Called once the program has exited. A probe that the program had the shell
+// start exists by then (ShellExecute returns after creating the process), and
+// a probe writes its log before it ends: once no probe runs any more, a
+// missing log means that none was started. Waits up to 15 s.
+bool NoProbeRuns()
+{
+    for (int i = 0; i < 750; ++i) {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32 entry;
+        entry.dwSize = sizeof(entry);
+        bool running = false;
+        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+            std::string name = entry.szExeFile;
+            running = running || (name.size() >= 9 && lstrcmpiA(name.c_str() + name.size() - 9, "probe.exe") == 0);
+        }
+        CloseHandle(snapshot);
+        if (!running) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(AssociationRun, UserWithoutAdministratorRights)
+{
+    enum Setup { kMachineReadOnly, kReadOnlyEverywhere, kOwnChoice };
+    struct Row {
+        const char* name;
+        Setup setup;
+        std::string caption;  // of the message shown after OK; empty: none
+        std::string text;
+        const char* machineCommand;  // the edit commands afterwards: "new" (the
+        const char* userCommand;     // probe's), "kept" (as it was) or the value
+    };
+    const Row rows[] = {
+        {"the machine's keys read-only: read, then saved for the user", kMachineReadOnly, "", "", "kept", "new"},
+        {"read-only everywhere: told, nothing opened", kReadOnlyEverywhere, "関連づけを保存できませんでした",
+         "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。\n\n"
+         "このプログラムを管理者として実行してから、もう一度関連づけを行ってください。",
+         "kept", "user"},
+        {"a program chosen in Windows' settings is explained", kOwnChoice, "ダブルクリックで開くプログラム",
+         "関連づけを保存しました。ただし、この種類のファイルをダブルクリックしたときは、"
+         "これまでどおり Windows の設定で選ばれているプログラムが開きます。\n\n"
+         "ダブルクリックで開くプログラムは、Windows の「設定」→「アプリ」→「既定のアプリ」で変更できます。",
+         "new", "<absent>"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Scene scene;
+        ReadOnlyKeys locks;
+        scene.AssociateWithOld();
+        const std::string edit = scene.type + "\\shell\\edit";
+        SetDefault(scene.type + "\\shell", "edit");
+        SetDefault(edit, "編集(&E)");
+        // Also starts the probe, so that a file opened by mistake shows.
+        const std::string kept = Quoted(scene.probe) + " /kept \"%1\"";
+        SetDefault(edit + "\\command", kept);
+        if (row.setup == kOwnChoice) {
+            SetValue(kUserChoices + scene.ext + "\\UserChoice", "ProgId", REG_SZ, std::string("kvother", 8), HKEY_CURRENT_USER);
+        } else {
+            for (const std::string& key : {scene.ext, scene.type, scene.type + "\\shell", edit, edit + "\\command"}) {
+                locks.Add(key);
+            }
+        }
+        if (row.setup == kReadOnlyEverywhere) {
+            SetDefault(kUserClasses + edit + "\\command", "user", HKEY_CURRENT_USER);
+            locks.Add(kUserClasses + edit, HKEY_CURRENT_USER);
+            locks.Add(kUserClasses + edit + "\\command", HKEY_CURRENT_USER);
+        }
+
+        DialogRun run = StartRun(scene.dropped);
+        ASSERT_NE(nullptr, run.dialog.custom);
+        EXPECT_EQ("edit", GetText(run.dialog.Control(1137)));
+        EXPECT_EQ("編集(&E)", GetText(run.dialog.Control(1012)));
+        ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+        ClickButton(run.dialog.Control(1041));
+        if (row.setup == kMachineReadOnly) {
+            ClickButton(run.dialog.Control(1042));  // Wine's shell reads only the machine's keys
+        }
+        PressOk(run.dialog);
+        if (!row.caption.empty()) {
+            HWND box = WaitForWindow(row.caption, run.program.info.dwProcessId);
+            ASSERT_NE(nullptr, box);
+            EXPECT_EQ(row.text, ReadMessageBox(box).text);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        EXPECT_EQ(0, FinishProgram(&run.program));
+
+        const std::string command = Quoted(scene.probe) + " \"%1\"";
+        auto expected = [&](const std::string& what) { return what == "new" ? command : what == "kept" ? kept : what; };
+        EXPECT_EQ(expected(row.machineCommand), Default(edit + "\\command"));
+        EXPECT_EQ(expected(row.userCommand), Default(kUserClasses + edit + "\\command", HKEY_CURRENT_USER));
+        if (row.setup == kOwnChoice) {
+            std::string log = WaitForLog(scene);
+            EXPECT_NE(std::string::npos, log.find(Quoted(scene.dropped))) << log;
+            EXPECT_EQ(std::string::npos, log.find("/kept")) << log;
+        } else {
+            EXPECT_TRUE(NoProbeRuns());
+            EXPECT_EQ("<not started>", scene.ProbeLog());
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "common/registry_helpers.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <string>
@@ -19,6 +20,8 @@ struct Names {
     {
         DeleteTree(ext);
         DeleteTree(type);
+        DeleteTree(kUserClasses + ext, HKEY_CURRENT_USER);
+        DeleteTree(kUserClasses + type, HKEY_CURRENT_USER);
     }
 };
 
@@ -35,10 +38,10 @@ AssocRequest Request(const char* verb, const char* menu, const char* command, in
     return request;
 }
 
-std::string Default(const std::string& key)
+std::string Default(const std::string& key, HKEY root = HKEY_CLASSES_ROOT)
 {
     std::string text;
-    if (!ReadDefault(key, &text)) {
+    if (!ReadDefault(key, &text, root)) {
         return "<absent>";
     }
     return text;
@@ -157,13 +160,15 @@ TEST(WriteAssociation, DefaultVerbHandling)
         int setDefault;
         const char* writtenUnder;
         const char* defaultAfter;
+        bool readOnly;  // the keys exist and the class root refuses them
     };
     const Row rows[] = {
-        {"set with a verb", "edit", "view", 1, "view", "view"},
-        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit"},
-        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>"},
-        {"off leaves the default alone", "edit", "view", 0, "view", "edit"},
-        {"off with an empty verb writes open", "edit", "", 0, "open", "edit"},
+        {"set with a verb", "edit", "view", 1, "view", "view", false},
+        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit", false},
+        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false},
+        {"off leaves the default alone", "edit", "view", 0, "view", "edit", false},
+        {"off with an empty verb writes open", "edit", "", 0, "open", "edit", false},
+        {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -174,11 +179,29 @@ TEST(WriteAssociation, DefaultVerbHandling)
         } else {
             CreateKey(names.type + "\\shell");
         }
-        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault)));
         std::string verbKey = names.type + "\\shell\\" + row.writtenUnder;
-        EXPECT_EQ("M", Default(verbKey));
-        EXPECT_EQ("C", Default(verbKey + "\\command"));
-        EXPECT_EQ(row.defaultAfter, Default(names.type + "\\shell"));
+        ReadOnlyKeys locks;
+        HKEY root = HKEY_CLASSES_ROOT;
+        std::string where;
+        if (row.readOnly) {
+            SetDefault(verbKey + "\\command", "old");
+            for (const std::string& key : {names.ext, names.type + "\\shell", verbKey, verbKey + "\\command"}) {
+                locks.Add(key);
+            }
+            root = HKEY_CURRENT_USER;
+            where = kUserClasses;
+        }
+        AssocWriteReport report;
+        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault), &report));
+        EXPECT_EQ(names.type, report.type);
+        EXPECT_EQ("M", Default(where + verbKey, root));
+        EXPECT_EQ("C", Default(where + verbKey + "\\command", root));
+        EXPECT_EQ(row.defaultAfter, Default(where + names.type + "\\shell", root));
+        if (row.readOnly) {
+            // Nothing written in both places, and no per-user extension key.
+            EXPECT_EQ("edit|old", Default(names.type + "\\shell") + "|" + Default(verbKey + "\\command"));
+            EXPECT_FALSE(KeyExists(kUserClasses + names.ext, HKEY_CURRENT_USER));
+        }
     }
 }
 
@@ -326,4 +349,44 @@ TEST(WriteAssociation, BlankTypeNameIsFollowedLikeTheShellDoes)
     ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
     EXPECT_EQ("C", Default("   \\shell\\open\\command"));
     DeleteTree("   ");
+}
+
+namespace {
+
+int g_notices = 0;
+
+LRESULT CALLBACK CountNotices(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    g_notices += message == WM_APP && lParam == SHCNE_ASSOCCHANGED;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(WriteAssociation, TellsTheShellAfterASuccessfulWrite)
+{
+    // Wine hands SHChangeNotify only to windows of the calling process.
+    Names names;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = CountNotices;
+    windowClass.lpszClassName = "KiveranNotices";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "KiveranNotices", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    SHChangeNotifyEntry everything = {NULL, TRUE};
+    ULONG id = SHChangeNotifyRegister(window, SHCNRF_ShellLevel, SHCNE_ASSOCCHANGED, WM_APP, 1, &everything);
+    ASSERT_NE(0u, id);
+    EXPECT_EQ(0, WriteAssociation("", Request("open", "M", "C", 0)));
+    EXPECT_EQ(1, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
+    // Both writes have returned, so a notice of the failed one would be
+    // handed over before, or queued ahead of, the successful one's.
+    MSG message;
+    for (int i = 0; i < 250 && g_notices == 0; ++i) {
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        Sleep(g_notices == 0 ? 20 : 0);
+    }
+    EXPECT_EQ(1, g_notices);
+    SHChangeNotifyDeregister(id);
+    DestroyWindow(window);
 }

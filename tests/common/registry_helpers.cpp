@@ -1,5 +1,6 @@
 #include "common/registry_helpers.h"
 
+#include <sddl.h>
 #include <shlwapi.h>
 
 #include <cstdio>
@@ -13,10 +14,11 @@ std::string UniqueName(const char* prefix)
     return name;
 }
 
-void SetValue(const std::string& key, const std::string& name, DWORD type, const std::string& bytes)
+void SetValue(const std::string& key, const std::string& name, DWORD type, const std::string& bytes,
+              HKEY root)
 {
     HKEY handle;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL)
+    if (RegCreateKeyExA(root, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL)
         != ERROR_SUCCESS) {
         return;
     }
@@ -25,9 +27,9 @@ void SetValue(const std::string& key, const std::string& name, DWORD type, const
     RegCloseKey(handle);
 }
 
-void SetDefault(const std::string& key, const std::string& text)
+void SetDefault(const std::string& key, const std::string& text, HKEY root)
 {
-    SetValue(key, "", REG_SZ, std::string(text.c_str(), text.size() + 1));
+    SetValue(key, "", REG_SZ, std::string(text.c_str(), text.size() + 1), root);
 }
 
 void CreateKey(const std::string& key)
@@ -39,25 +41,25 @@ void CreateKey(const std::string& key)
     }
 }
 
-void DeleteTree(const std::string& key)
+void DeleteTree(const std::string& key, HKEY root)
 {
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+    SHDeleteKeyA(root, key.c_str());
 }
 
-bool KeyExists(const std::string& key)
+bool KeyExists(const std::string& key, HKEY root)
 {
     HKEY handle;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
         return false;
     }
     RegCloseKey(handle);
     return true;
 }
 
-bool ReadDefault(const std::string& key, std::string* text)
+bool ReadDefault(const std::string& key, std::string* text, HKEY root)
 {
     HKEY handle;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
         return false;
     }
     std::vector<char> buffer(4096);
@@ -132,4 +134,32 @@ std::string SnapshotClassRoot()
     SnapshotKey(HKEY_LOCAL_MACHINE, "Software\\Classes", &out);
     SnapshotKey(HKEY_CURRENT_USER, "Software\\Classes", &out);
     return out;
+}
+
+static void SetAccess(HKEY root, const std::string& key, const char* sddl)
+{
+    PSECURITY_DESCRIPTOR descriptor = NULL;
+    HKEY handle;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, NULL)) {
+        return;
+    }
+    if (RegOpenKeyExA(root, key.c_str(), 0, WRITE_DAC, &handle) == ERROR_SUCCESS) {
+        RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor);
+        RegCloseKey(handle);
+    }
+    LocalFree(descriptor);
+}
+
+void ReadOnlyKeys::Add(const std::string& key, HKEY root)
+{
+    // Reading, and changing the DACL: enough to give full access back.
+    SetAccess(root, key, "D:P(A;;KRWDRC;;;WD)");
+    keys.emplace_back(root, key);
+}
+
+ReadOnlyKeys::~ReadOnlyKeys()
+{
+    for (const auto& key : keys) {
+        SetAccess(key.first, key.second, "D:P(A;;KA;;;WD)");
+    }
 }
