@@ -7,6 +7,7 @@
 #include "about/about_texts.h"
 #include "path/bounded_text.h"
 #include "path/module_file.h"
+#include "path/sjis_path.h"
 
 AboutBoxConfig g_aboutConfig;
 
@@ -53,14 +54,51 @@ int QueryVersionString(char* output, void* block, DWORD translation, const char*
     return 1;
 }
 
+static const char kResourcesLibrary[] = "rsrc32.dll";
+
+// The library from folder (no trailing backslash), by its full path; null
+// when it is not there or the path does not fit. Its own dependencies are
+// looked for in its folder first.
+static HMODULE LoadResourcesLibraryFrom(const char* folder)
+{
+    char path[MAX_PATH];
+    if (!FormatText(path, sizeof(path), "%s\\%s", folder, kResourcesLibrary)) {
+        return NULL;
+    }
+    return LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// No NT-based Windows has the library, so one that a search by name finds in
+// the current folder or on PATH may have been put there by anyone. It is
+// taken from the system folder, where Windows 95 keeps it, else from the
+// program's own folder, and from nowhere else.
+static HMODULE LoadResourcesLibrary(void)
+{
+    char folder[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, sizeof(folder));
+    if (length > 0 && length < sizeof(folder)) {
+        HMODULE library = LoadResourcesLibraryFrom(folder);
+        if (library != NULL) {
+            return library;
+        }
+    }
+    if (!GetModulePath(folder)) {
+        return NULL;
+    }
+    SplitFileName(folder);
+    return LoadResourcesLibraryFrom(folder);
+}
+
 int GetFreeSystemResources(int* system, int* gdi, int* user)
 {
-    HMODULE library = LoadLibraryA("rsrc32.dll");
+    HMODULE library = LoadResourcesLibrary();
     if (library == NULL) {
         return 0;
     }
     // Through the generic function pointer type, which converts to any other
-    // without a warning.
+    // without a warning. The name is the 32-bit library's, stdcall decoration
+    // included; the 64-bit edition asks for it as it is, since no 64-bit
+    // library exists that would name its export otherwise.
     FreeSystemResourcesProc query = (FreeSystemResourcesProc)(void (*)(void))GetProcAddress(
         library, "_MyGetFreeSystemResources32@4");
     if (query == NULL) {

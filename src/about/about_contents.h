@@ -25,8 +25,9 @@ void* LoadOwnVersionInfo(const char* path, DWORD** translation);
 int QueryVersionString(char* output, void* block, DWORD translation, const char* name);
 
 // The free system, GDI and USER resources in percent from the optional
-// system library rsrc32.dll; only the outputs that are not null are asked
-// for. Returns 1, or 0 when the library or its function is missing.
+// system library rsrc32.dll, loaded from the system folder or else from the
+// program's own folder, never by a search; only the outputs that are not null
+// are asked for. Returns 1, or 0 when the library or its function is missing.
 int GetFreeSystemResources(int* system, int* gdi, int* user);
 
 #endif

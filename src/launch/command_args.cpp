@@ -1,11 +1,6 @@
 #include "launch/command_args.h"
 
-// Fixed code page 932 ranges, as in the path code: the split must not depend
-// on the runtime's locale.
-static int IsSjisLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+#include "path/sjis_path.h"
 
 static int IsBlank(char c)
 {
@@ -38,7 +33,9 @@ static void AppendRepeated(char c, size_t count, char* out, size_t outSize, size
 }
 
 // Copies one character: a lead byte brings its trail byte along unexamined,
-// unless the terminator follows it.
+// unless the terminator follows it. The lead bytes are the path code's fixed
+// ranges, not the runtime's locale tables, so the split is the same on every
+// machine.
 static const char* CopyCharacter(const char* p, char* out, size_t outSize, size_t* length)
 {
     AppendByte(*p, out, outSize, length);

@@ -1,5 +1,7 @@
 #include "launch/launch_main.h"
 
+#include <objbase.h>
+
 #include "about/about_window.h"
 #include "association/drop_handler.h"
 #include "association/message_box.h"
@@ -36,8 +38,12 @@ static void RunForOneArgument(const char* commandLine)
 // The arguments are split from the raw command line by the program's own
 // rules, not taken from the C runtime, whose splitting differs between
 // runtimes on quotes, backslashes and Shift-JIS trail bytes.
+// ShellExecute may hand its work to shell extensions and delegate handlers,
+// which need COM initialised on the calling thread, apartment-threaded; OLE1
+// DDE is not used. The run goes on without COM when it cannot be had.
 int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const char* commandLine = GetCommandLineA();
     int count = CountCommandLineArguments(commandLine);
     if (count < 2) {
@@ -46,6 +52,9 @@ int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
         RunForOneArgument(commandLine);
     } else {
         ShowMessage(NULL, kSeveralFilesCaption, kSeveralFilesText, MB_OK);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
     }
     return 0;
 }

@@ -1,6 +1,10 @@
 // Bounded, always-terminating copy and format into fixed character buffers.
-// Every text the program puts into a fixed buffer goes through one of these,
-// so no caller does buffer arithmetic of its own.
+// Every copy or format of the program's own into a fixed buffer goes through
+// one of these. Two kinds of writes do not: the platform's calls, which
+// write into the caller's buffer under their own limit and whose results
+// are checked where they arrive (TerminateText for those that may leave
+// them unterminated), and the command-line splitter, which copies an
+// argument byte by byte as it measures it, under the same bound.
 #ifndef KIVERAN_PATH_BOUNDED_TEXT_H
 #define KIVERAN_PATH_BOUNDED_TEXT_H
 

@@ -1,8 +1,8 @@
 #include "path/sjis_path.h"
 
-static int IsLeadByte(unsigned char b)
+int IsSjisLeadByte(unsigned char byte)
 {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 static int IsTrailByte(unsigned char b)
@@ -17,7 +17,7 @@ static int NextKind(int previous, unsigned char b)
         // reconsidered as the lead byte of a new character.
         return IsTrailByte(b) ? SJIS_TRAIL_BYTE : SJIS_SINGLE_BYTE;
     }
-    return IsLeadByte(b) ? SJIS_LEAD_BYTE : SJIS_SINGLE_BYTE;
+    return IsSjisLeadByte(b) ? SJIS_LEAD_BYTE : SJIS_SINGLE_BYTE;
 }
 
 int GetSjisByteKind(const char* text, size_t index)

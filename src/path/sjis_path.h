@@ -14,6 +14,10 @@ enum {
     SJIS_TRAIL_BYTE = 2
 };
 
+// True for a byte that starts a double-byte character: 0x81-0x9F and
+// 0xE0-0xFC. Every Shift-JIS scan of the program takes its ranges from here.
+int IsSjisLeadByte(unsigned char byte);
+
 // Kind of the byte at index: single byte (0), lead (1) or trail (2) byte of
 // a double-byte character. An index at or past the terminator gives 0.
 int GetSjisByteKind(const char* text, size_t index);

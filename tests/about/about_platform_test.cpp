@@ -208,8 +208,9 @@ TEST(QueryVersionString, CutsALongStringAtACharacterBoundary)
     DeleteFileA(path.c_str());
 }
 
-// Puts a copy of one stand-in library where LoadLibraryA looks, logging to
-// a file of its own; takes it away again at the end.
+// Puts a copy of one stand-in library in the system folder, the first place
+// the program looks, logging to a file of its own; takes it away again at
+// the end. The folder is the throwaway prefix's, so no copy outlives the session.
 class FreeSystemResources : public ::testing::Test {
 protected:
     void Use(const char* variant)
@@ -217,7 +218,10 @@ protected:
         folder_ = OwnFolder() + "about-fakes\\" + variant;
         log_ = folder_ + "\\calls.log";
         DeleteFileA(log_.c_str());
-        ASSERT_TRUE(SetDllDirectoryA(folder_.c_str()));
+        char system[MAX_PATH];
+        ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+        library_ = std::string(system) + "\\rsrc32.dll";
+        ASSERT_TRUE(CopyFileA((folder_ + "\\rsrc32.dll").c_str(), library_.c_str(), TRUE));
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", log_.c_str());
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", "73");
     }
@@ -236,12 +240,15 @@ protected:
     }
     void TearDown() override
     {
-        SetDllDirectoryA(NULL);
+        if (!library_.empty()) {
+            DeleteFileA(library_.c_str());
+        }
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", NULL);
     }
     std::string folder_;
     std::string log_;
+    std::string library_;
 };
 
 TEST_F(FreeSystemResources, NoLibraryGivesNothing)

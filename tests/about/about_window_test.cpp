@@ -35,6 +35,14 @@ std::string FakeLibrary(const char* variant)
     return BinFolder() + "about-fakes\\" + variant + "\\rsrc32.dll";
 }
 
+// Where the program looks for the library first.
+std::string SystemLibrary()
+{
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\rsrc32.dll";
+}
+
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
@@ -169,15 +177,17 @@ protected:
         if (host_.started) {
             FinishProgram(&host_, 0);
         }
+        DeleteFileA(SystemLibrary().c_str());  // a stand-in that a failed check left
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", NULL);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
     }
 
     // Starts the host and waits for its box: with this title, or any title
     // when title is null.
-    HWND Start(const std::string& program, const std::string& arguments, const char* title)
+    HWND Start(const std::string& program, const std::string& arguments, const char* title,
+               const std::string& currentFolder = "")
     {
-        host_ = StartProgram(Quoted(program) + " " + arguments);
+        host_ = StartProgram(Quoted(program) + " " + arguments, currentFolder);
         if (!host_.started) {
             return NULL;
         }
@@ -307,8 +317,9 @@ TEST_F(AboutBoxTest, EndsWithOneForOkAndTheLinkAndTwoForEscapeAndTheCloseBox)
         if (row.opensLink) {
             EXPECT_TRUE(WaitForFile(target + ".opened"));
         } else {
-            Sleep(500);
-            EXPECT_FALSE(WaitForFile(target + ".opened", 0));
+            // The host has ended: a target the shell started for it is done.
+            EXPECT_TRUE(WaitForNoProcessOf(target));
+            EXPECT_FALSE(FileExists(target + ".opened"));
         }
     }
 }
@@ -513,33 +524,44 @@ TEST_F(AboutBoxTest, HookHoldingTheStartLeavesTheBoxUnfilledAndUnplaced)
     EXPECT_EQ("closed result=1 window=null icons-alive=1", LogLine(log_, "closed "));
 }
 
+// The library is taken from the system folder, else from beside the
+// program, and never found by a search of the current folder.
 TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
 {
+    enum Place { NOWHERE, CURRENT_FOLDER, SYSTEM_FOLDER };
     struct Row {
         const char* name;
-        const char* variant;
+        const char* beside;     // the variant beside the program, if any
+        const char* elsewhere;  // and the one put at place
+        Place place;
         const char* figure;
         const char* line;
         const char* calls;  // a: loaded, 0: system figure asked, d: freed
     };
+    const char kLine73[] = "システムリソース： 73 ％使用可能";
     const Row rows[] = {
-        {"a percentage", "rsrc32", "73", "システムリソース： 73 ％使用可能", "a0d"},
-        {"the widest percentage", "rsrc32", "100", "システムリソース： 100 ％使用可能", "a0d"},
-        {"four digits do not fit the line", "rsrc32", "1000", "", "a0d"},
-        {"the most negative figure", "rsrc32", "-2147483648", "", "a0d"},
-        {"function under another name", "rsrc32_undecorated", "73", "", "ad"},
+        {"a percentage", "rsrc32", NULL, NOWHERE, "73", kLine73, "a0d"},
+        {"the widest percentage", "rsrc32", NULL, NOWHERE, "100", "システムリソース： 100 ％使用可能", "a0d"},
+        {"four digits do not fit the line", "rsrc32", NULL, NOWHERE, "1000", "", "a0d"},
+        {"the most negative figure", "rsrc32", NULL, NOWHERE, "-2147483648", "", "a0d"},
+        {"function under another name", "rsrc32_undecorated", NULL, NOWHERE, "73", "", "ad"},
+        {"in the current folder only", NULL, "rsrc32", CURRENT_FOLDER, "73", "", ""},
+        {"the system folder's first", "rsrc32_undecorated", "rsrc32", SYSTEM_FOLDER, "73", kLine73, "a0d"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::string folder = MakeTempFolder(kTempPrefix);
         std::string host = folder + "about_host.exe";
         std::string calls = folder + "calls.log";
+        std::string other = MakeTempFolder(kTempPrefix);
+        std::string elsewhere = row.place == SYSTEM_FOLDER ? SystemLibrary() : other + "rsrc32.dll";
         ASSERT_TRUE(CopyInto(HostPath(), host));
-        ASSERT_TRUE(CopyInto(FakeLibrary(row.variant), folder + "rsrc32.dll"));
+        ASSERT_TRUE(row.beside == NULL || CopyInto(FakeLibrary(row.beside), folder + "rsrc32.dll"));
+        ASSERT_TRUE(row.elsewhere == NULL || CopyInto(FakeLibrary(row.elsewhere), elsewhere));
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", row.figure);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
 
-        HWND box = Start(host, "program", kTitle);
+        HWND box = Start(host, "program", kTitle, row.place == CURRENT_FOLDER ? other : "");
         ASSERT_NE(nullptr, box);
         EXPECT_EQ(row.line, GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
         EXPECT_EQ(row.calls, ReadFileText(calls));
@@ -549,6 +571,7 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
         ClickOk(box);
         EXPECT_EQ(1, Finish());
         EXPECT_EQ(row.calls, ReadFileText(calls));
+        DeleteFileA(SystemLibrary().c_str());
     }
 }
 

@@ -218,7 +218,8 @@ TEST(AssociationRun, FreshExtensionWithoutRunWritesUnderTheExtensionKey)
     EXPECT_EQ("<absent>", Default(scene.ext));
     EXPECT_EQ(kDefaultMenu, Default(scene.ext + "\\shell\\open"));
     EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(scene.ext + "\\shell\\open\\command"));
-    Sleep(1500);
+    // The program has ended: a probe the shell started for it is done.
+    EXPECT_TRUE(WaitForNoProcessOf(scene.probe));
     EXPECT_EQ("<not started>", scene.ProbeLog());
 }
 
@@ -233,7 +234,8 @@ TEST(AssociationRun, CancelWritesAndOpensNothing)
     PressCancel(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(before, SnapshotClassRoot());
-    Sleep(1000);
+    EXPECT_TRUE(WaitForNoProcessOf(scene.probe));
+    EXPECT_TRUE(WaitForNoProcessOf(scene.old));
     EXPECT_EQ("<not started>", scene.ProbeLog());
     EXPECT_EQ("<not started>", scene.OldLog());
 }

@@ -1,5 +1,7 @@
 #include "common/window_driver.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -60,14 +62,15 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-Program StartProgram(const std::string& commandLine)
+Program StartProgram(const std::string& commandLine, const std::string& folder)
 {
     Program program;
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    program.started = CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+    program.started = CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL,
+                                     folder.empty() ? NULL : folder.c_str(), &startup,
                                      &program.info) != FALSE;
     if (program.started) {
         WaitForInputIdle(program.info.hProcess, 5000);
@@ -98,6 +101,45 @@ long FinishProgram(Program* program, DWORD timeoutMs)
 bool HasExited(const Program& program)
 {
     return !program.started || WaitForSingleObject(program.info.hProcess, 0) == WAIT_OBJECT_0;
+}
+
+namespace {
+
+std::string FileName(const std::string& path)
+{
+    return path.substr(path.find_last_of('\\') + 1);
+}
+
+// By the file name alone: a process of that name started from another
+// folder only makes the wait longer, never shorter.
+bool IsRunning(const std::string& path)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !running; more = Process32Next(snapshot, &entry)) {
+        running = lstrcmpiA(FileName(entry.szExeFile).c_str(), FileName(path).c_str()) == 0;
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
+}  // namespace
+
+bool WaitForNoProcessOf(const std::string& path, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (IsRunning(path)) {
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
 }
 
 namespace {

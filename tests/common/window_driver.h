@@ -23,10 +23,17 @@ struct Program {
     PROCESS_INFORMATION info = {};
     bool started = false;
 };
-Program StartProgram(const std::string& commandLine);
+// Starts in folder as its current folder, or in the test's own when empty.
+Program StartProgram(const std::string& commandLine, const std::string& folder = "");
 // Exit code, or -1 when it did not end within timeoutMs (it is then killed).
 long FinishProgram(Program* program, DWORD timeoutMs = 15000);
 bool HasExited(const Program& program);
+// Waits until no process runs a program file named like the one at path;
+// false when one still did after timeoutMs. Proves that a program the shell
+// started for a process that has since ended is done: ShellExecute creates
+// the process before it returns (Wine's shell calls CreateProcess itself),
+// so once the caller has ended, that process is either listed or finished.
+bool WaitForNoProcessOf(const std::string& path, DWORD timeoutMs = 15000);
 
 // The visible top-level window with this exact title (CP932) belonging to
 // the process (0: any), waiting up to timeoutMs; null when none came.

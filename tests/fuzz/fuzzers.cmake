@@ -29,4 +29,4 @@ kiveran_add_fuzzer(fuzz_sjis_path
   ${src}/path/sjis_path.cpp ${src}/path/bounded_text.cpp)
 kiveran_add_fuzzer(fuzz_command_args
   ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_command_args.cpp
-  ${src}/launch/command_args.cpp)
+  ${src}/launch/command_args.cpp ${src}/path/sjis_path.cpp)

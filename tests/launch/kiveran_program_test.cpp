@@ -48,7 +48,10 @@ std::string Extension(const std::string& path)
 // A started program that is ended if a failed assertion leaves it running.
 struct RunningProgram {
     Program program;
-    explicit RunningProgram(const std::string& commandLine) : program(StartProgram(commandLine)) {}
+    explicit RunningProgram(const std::string& commandLine, const std::string& folder = "")
+        : program(StartProgram(commandLine, folder))
+    {
+    }
     ~RunningProgram()
     {
         if (program.started) {
@@ -210,9 +213,8 @@ TEST(KiveranProgram, QuotedFolderWithTrailingBackslashNamesNoFile)
     EXPECT_EQ(0, unquoted.exitCode);
 
     Outcome quoted = RunClosingEachWindow(program + " " + Quoted(folder));
-    for (const MessageBoxTexts& window : quoted.windows) {
-        EXPECT_EQ(kNotFoundCaption, window.caption) << Captions(quoted);
-    }
+    ASSERT_EQ(1u, quoted.windows.size()) << Captions(quoted);
+    EXPECT_EQ(kNotFoundCaption, quoted.windows[0].caption);
     EXPECT_EQ(0, quoted.exitCode);
     EXPECT_EQ(before, SnapshotClassRoot());
 }
@@ -246,32 +248,46 @@ TEST(KiveranProgram, UnreadableArgumentEndsTheRunWithoutTouchingTheRegistry)
     for (const CommandRow& row : rows) {
         SCOPED_TRACE(row.name);
         Outcome outcome = RunClosingEachWindow(row.commandLine);
-        for (const MessageBoxTexts& window : outcome.windows) {
-            EXPECT_EQ(kNotFoundCaption, window.caption) << Captions(outcome);
-        }
+        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+        EXPECT_EQ(kNotFoundCaption, outcome.windows[0].caption);
         EXPECT_EQ(0, outcome.exitCode);
         EXPECT_EQ(before, SnapshotClassRoot());
     }
 }
 
-TEST(KiveranProgram, QuotedPathWithBlanksRunsTheAssociationDialog)
+// A relative path is read against the current folder: against the desktop,
+// as the shell alone would read it, it would name no file.
+TEST(KiveranProgram, QuotedOrRelativePathRunsTheAssociationDialog)
 {
-    std::string folder = MakeTempFolder("kvone") + "my documents\\";
+    std::string parent = MakeTempFolder("kvone");
+    std::string folder = parent + "my documents\\";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
     Association association(folder, UniqueName(".kv"));
-    std::string dropped = folder + "my memo" + association.ext;
-    WriteFileText(dropped, "x");
+    WriteFileText(folder + "my memo" + association.ext, "x");
+    WriteFileText(folder + "memo" + association.ext, "x");
+    struct Row {
+        std::string name;
+        std::string argument;
+        std::string currentFolder;
+    };
+    const Row rows[] = {
+        {"quoted path with blanks", Quoted(folder + "my memo" + association.ext), ""},
+        {"name in the current folder", "memo" + association.ext, folder},
+        {"path from the parent folder", Quoted("my documents\\my memo" + association.ext), parent},
+    };
     std::string before = SnapshotClassRoot();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name + ": " + row.argument);
+        RunningProgram run(Quoted(ProgramPath()) + " " + row.argument, row.currentFolder);
+        OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+        ASSERT_NE(nullptr, dialog.window);
+        ASSERT_NE(nullptr, dialog.custom);
+        EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
-    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
-    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
-    ASSERT_NE(nullptr, dialog.window);
-    ASSERT_NE(nullptr, dialog.custom);
-    EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
-
-    PressCancel(dialog);
-    EXPECT_EQ(0, FinishProgram(&run.program));
-    EXPECT_EQ(before, SnapshotClassRoot());
+        PressCancel(dialog);
+        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(before, SnapshotClassRoot());
+    }
 }
 
 TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)

@@ -135,21 +135,35 @@ TEST(ResolveLongPath, UnparseableArgumentGivesZeroAndEmptyOutput)
     });
 }
 
-// The argument goes to the desktop folder as it is: a relative name is not
-// looked up in the current folder.
-TEST(ResolveLongPath, RelativePathIsNotCompletedAgainstTheCurrentFolder)
+// Whatever depends on the current folder is read against it, not against
+// the desktop; a completed form of more than 259 characters is refused.
+TEST(ResolveLongPath, RelativePathIsCompletedAgainstTheCurrentFolder)
 {
     std::string folder = LongTempFolder("kvrel");
-    std::string name = "kvrelative.txt";
-    WriteFileText(folder + name, "x");
+    std::string parent = folder.substr(0, folder.find_last_of('\\', folder.size() - 2) + 1);
+    std::string file = folder + "sub\\longname.longext";
+    ASSERT_TRUE(CreateDirectoryA((folder + "sub").c_str(), NULL));
+    WriteFileText(file, "x");
+    std::string shortName = ShortForm(file).substr(ShortForm(file).find_last_of('\\') + 1);
+    ASSERT_NE("longname.longext", shortName);
+    std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
+    ASSERT_TRUE(CreateFileWide(fits));
+    ASSERT_TRUE(CreateFileWide(fits + "g"));
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
-    Outcome outcome = Resolve(name, MAX_PATH + 1);
+    CheckRows({
+        {"folder and name", "sub\\longname.longext", file},
+        {"dot", ".\\sub\\longname.longext", file},
+        {"dot dot", "..\\" + folder.substr(parent.size()) + "sub\\longname.longext", file},
+        {"short name", "sub\\" + shortName, file},
+        {"rooted", file.substr(2), file},
+        {"drive-relative", file.substr(0, 2) + "sub\\longname.longext", file},
+        {"missing file", "missing.txt", ""},
+        {"259 characters completed", fits.substr(folder.size()), fits},
+        {"260 characters completed", fits.substr(folder.size()) + "g", ""},
+    });
     SetCurrentDirectoryA(previous);
-    EXPECT_NE(folder + name, outcome.output);
-    EXPECT_EQ(outcome.output.empty() ? 0 : 1, outcome.result);
-    EXPECT_TRUE(outcome.canaryIntact);
 }
 
 // Files of 259 and 260 characters whose names share their first 259
