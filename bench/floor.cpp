@@ -1,9 +1,10 @@
 // The floor of the start-up benchmark: the least a program like kiveran.exe
 // does before its first window. It imports the same system DLLs (so the
-// loader maps the same set), asks the shell for its own icon once and shows
-// one message box.
+// loader maps the same set), initialises COM as the program does, asks the
+// shell for its own icon once and shows one message box.
 #include <windows.h>
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 // One function of each DLL the program imports, so that the linker keeps
@@ -18,6 +19,7 @@ static const void* volatile g_imports[] = {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
@@ -29,5 +31,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         DestroyIcon(info.hIcon);
     }
     MessageBoxA(NULL, "floor", "bench_floor", MB_OK);
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
     return g_imports[0] != NULL ? 0 : 1;
 }

@@ -84,6 +84,9 @@ std::string WaitForLog(const Scene& scene)
     for (int i = 0; i < 500 && scene.ProbeLog() == "<not started>"; ++i) {
         Sleep(20);
     }
+    // The probe creates its log before it writes to it: the text is whole
+    // once the probe has ended.
+    WaitForNoProcessOf(scene.probe);
     return scene.ProbeLog();
 }
 
