@@ -141,13 +141,15 @@ static void SetControlText(HWND dialog, int control, const char* text)
     SetWindowTextA(GetDlgItem(dialog, control), text);
 }
 
-static void FillAboutItems(HWND dialog, const char* path, const AboutTexts* texts,
+static void FillAboutItems(HWND dialog, HICON programIcon, const AboutTexts* texts,
                            const char* resources)
 {
     UINT32 flags = g_aboutConfig.flags;
     if (flags & ABOUT_ICON) {
+        // A copy of the box's own large icon: the same image, without asking
+        // the shell to extract it from the file a second time.
         SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON,
-                     (WPARAM)GetFileIcon(path, 0), 0);
+                     (WPARAM)CopyIcon(programIcon), 0);
     }
     if (flags & ABOUT_LINK) {
         SetControlText(dialog, g_aboutConfig.linkControl, g_aboutConfig.linkText);
@@ -178,13 +180,14 @@ BOOL InitAboutContents(HWND dialog)
 
     resources[0] = '\0';
     GetModulePath(path);
-    SetWindowIcon(dialog, ICON_BIG, GetFileIcon(path, 0));
+    HICON programIcon = GetFileIcon(path, 0);
+    SetWindowIcon(dialog, ICON_BIG, programIcon);
     SetWindowIcon(dialog, ICON_SMALL, GetFileIcon(path, SHGFI_SMALLICON));
     ReadVersionTexts(path, &texts);
     if (GetFreeSystemResources(&system, NULL, NULL)) {
         ComposeResourcesLine(resources, system);
     }
-    FillAboutItems(dialog, path, &texts, resources);
+    FillAboutItems(dialog, programIcon, &texts, resources);
     return TRUE;
 }
 

@@ -8,6 +8,10 @@ endif()
 # The program itself: a static GUI exe importing Windows system DLLs only,
 # stripped, with unused code left out, entered at KiveranEntry without the C
 # runtime's start-up code (process_entry.cpp says why). ASLR and DEP stay on.
+# That start-up code is also what applies MinGW's runtime pseudo-relocations
+# (data auto-imported from a DLL, as some of its printf family needs): the
+# link refuses them, so such a dependency fails the build instead of
+# crashing the program.
 if(KIVERAN_WINDOWS)
   add_executable(kiveran WIN32
     ${CMAKE_CURRENT_LIST_DIR}/launch_main.cpp
@@ -20,5 +24,6 @@ if(KIVERAN_WINDOWS)
     set(entry KiveranEntry)
   endif()
   target_link_options(kiveran PRIVATE -static -s -nostartfiles -Wl,--entry=${entry}
-    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat)
+    -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat
+    -Wl,--disable-auto-import -Wl,--disable-runtime-pseudo-reloc)
 endif()
