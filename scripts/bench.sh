@@ -9,13 +9,13 @@
 # icon, one message box), measured alternately in one Wine session; the
 # medians of the rounds are compared.
 #
-#   scripts/bench.sh [ROUNDS]     (default 15, at least 9)
+#   scripts/bench.sh [ROUNDS]     (default 31, at least 9)
 #
 # Targets: 32-bit at most 28 KiB, 64-bit at most 32 KiB, ratio at most 1.10.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-rounds=${1:-15}
+rounds=${1:-31}
 if ! [ "$rounds" -ge 9 ] 2>/dev/null; then
   echo "bench: at least 9 rounds" >&2
   exit 2
