@@ -4,9 +4,9 @@
 //   TYPE\shell\VERB         default value: the verb's menu text
 //   TYPE\shell\VERB\command default value: the command line
 // Each composer returns 1 with the name in output (ASSOC_KEY_NAME_SIZE
-// bytes), or 0 with output empty when a part is empty or the name does not
-// fit: a cut or rootless name would address another key, so the caller
-// skips the step instead.
+// bytes), or 0 with output empty when a part is empty, the verb is not one
+// key name (it holds a backslash) or the name does not fit: a cut, rootless
+// or deeper name would address another key, so nothing may be written.
 #ifndef KIVERAN_ASSOCIATION_ASSOCIATION_KEYS_H
 #define KIVERAN_ASSOCIATION_ASSOCIATION_KEYS_H
 
@@ -16,5 +16,18 @@ int ComposeExtensionKey(char* output, const char* extension);
 int ComposeShellKey(char* output, const char* type);
 int ComposeVerbKey(char* output, const char* type, const char* verb);
 int ComposeCommandKey(char* output, const char* type, const char* verb);
+
+// What keeps a verb the user typed from naming its keys under type.
+enum {
+    VERB_FAULT_NONE = 0,
+    VERB_FAULT_SEPARATOR = 1,  // it holds a backslash, which would nest keys
+    VERB_FAULT_TOO_LONG = 2    // its command key name does not fit
+};
+
+// The fault of verb (non-empty) under type. VERB_FAULT_TOO_LONG only when a
+// shorter verb would fit: when even a one-byte verb does not, the type name
+// is at fault, not the verb, and the result is VERB_FAULT_NONE. room, when
+// not null, gets the most bytes a verb may have under type (0 when none).
+int FindVerbFault(const char* type, const char* verb, size_t* room);
 
 #endif

@@ -37,6 +37,18 @@ int IsPathSeparatorAt(const char* text, size_t index)
     return text[index] == '\\' && GetSjisByteKind(text, index) == SJIS_SINGLE_BYTE;
 }
 
+int HasPathSeparator(const char* text)
+{
+    int kind = SJIS_SINGLE_BYTE;
+    for (size_t i = 0; text[i] != '\0'; ++i) {
+        kind = NextKind(kind, (unsigned char)text[i]);
+        if (text[i] == '\\' && kind == SJIS_SINGLE_BYTE) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 size_t StringEnd(const char* text)
 {
     size_t end = 0;

@@ -25,6 +25,10 @@ int GetSjisByteKind(const char* text, size_t index);
 // True when the byte at index is a backslash that separates path components.
 int IsPathSeparatorAt(const char* text, size_t index);
 
+// True when text holds a backslash that separates path components (or
+// registry key names): one that is not the trail byte of a character.
+int HasPathSeparator(const char* text);
+
 // Position of the terminating NUL.
 size_t StringEnd(const char* text);
 

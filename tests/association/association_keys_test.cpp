@@ -20,6 +20,23 @@ TEST(AssociationKeys, ComposesTheLayout)
     EXPECT_EQ(std::string(".xyz\\shell\\open\\command"), name);
     ASSERT_EQ(1, ComposeExtensionKey(name, ".\x95\x5C"));   // .表
     EXPECT_EQ(std::string(".\x95\x5C"), name);
+    // 表 ends in the byte of a backslash, yet names one key.
+    ASSERT_EQ(1, ComposeCommandKey(name, "xyzfile", "\x95\x5C"));
+    EXPECT_EQ(std::string("xyzfile\\shell\\\x95\x5C\\command"), name);
+    EXPECT_EQ(VERB_FAULT_NONE, FindVerbFault("xyzfile", "\x95\x5C", nullptr));
+}
+
+TEST(AssociationKeys, RefusesAVerbThatIsNotOneKeyName)
+{
+    // "open\command" would address the open verb's own command key.
+    for (const char* verb : {"open\\command", "\\open", "open\\", "\x95\x5C\\x"}) {
+        SCOPED_TRACE(verb);
+        char name[ASSOC_KEY_NAME_SIZE] = "stale";
+        EXPECT_EQ(0, ComposeVerbKey(name, "xyzfile", verb));
+        EXPECT_EQ(std::string(""), name);
+        EXPECT_EQ(0, ComposeCommandKey(name, "xyzfile", verb));
+        EXPECT_EQ(VERB_FAULT_SEPARATOR, FindVerbFault("xyzfile", verb, nullptr));
+    }
 }
 
 TEST(AssociationKeys, RefusesEmptyParts)
@@ -43,17 +60,21 @@ TEST(AssociationKeys, RefusesNamesThatDoNotFit)
         size_t verbLength;
         int verbFits;
         int commandFits;
+        int fault;    // the verb's own: none when even one byte would not fit
+        size_t room;  // the most bytes a verb may have under the type
     };
     // "T\shell\V" takes 7 bytes besides the parts, "\command" 8 more; the
     // buffer holds 263 bytes and the NUL.
     const Row rows[] = {
-        {128, 128, 1, 0},
-        {200, 56, 1, 0},
-        {200, 48, 1, 1},
-        {200, 49, 1, 0},
-        {259, 1, 0, 0},
-        {255, 1, 1, 0},
-        {256, 1, 0, 0},
+        {128, 128, 1, 0, VERB_FAULT_TOO_LONG, 120},
+        {200, 56, 1, 0, VERB_FAULT_TOO_LONG, 48},
+        {200, 48, 1, 1, VERB_FAULT_NONE, 48},
+        {200, 49, 1, 0, VERB_FAULT_TOO_LONG, 48},
+        {247, 1, 1, 1, VERB_FAULT_NONE, 1},
+        {247, 2, 1, 0, VERB_FAULT_TOO_LONG, 1},
+        {259, 1, 0, 0, VERB_FAULT_NONE, 0},
+        {255, 1, 1, 0, VERB_FAULT_NONE, 0},
+        {256, 1, 0, 0, VERB_FAULT_NONE, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.typeLength << " + " << row.verbLength);
@@ -64,5 +85,8 @@ TEST(AssociationKeys, RefusesNamesThatDoNotFit)
         EXPECT_EQ(row.verbFits ? type.size() + verb.size() + 7 : 0, strlen(name));
         EXPECT_EQ(row.commandFits, ComposeCommandKey(name, type.c_str(), verb.c_str()));
         EXPECT_EQ(row.commandFits ? type.size() + verb.size() + 15 : 0, strlen(name));
+        size_t room = 999;
+        EXPECT_EQ(row.fault, FindVerbFault(type.c_str(), verb.c_str(), &room));
+        EXPECT_EQ(row.room, room);
     }
 }
