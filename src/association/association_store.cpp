@@ -140,83 +140,174 @@ void ReadCurrentAssociation(const char* extension, AssocRequest* request)
     ReadVerbMenuText(root, type, request->verb, request->menuText);
 }
 
-// Opens or creates one key of the layout for writing: through the class
-// root, or, when the class root refuses it (ERROR_ACCESS_DENIED, as for a
-// machine-wide key and a user without administrator rights), the same key
-// under the user's own classes, which the class root shows that user instead.
-// Any other failure is the answer. refused says whether the class root
-// refused the key, whatever the user's classes then did.
-static int CreateLayoutKey(const char* subKey, HKEY* key, int* refused)
+// The keys one value of the layout lives in, from the key of the type (or
+// of the extension) down: creating a deeper key brings any missing one
+// above it into being.
+enum {
+    LEVEL_TYPE = 0,
+    LEVEL_SHELL = 1,
+    LEVEL_VERB = 2,
+    LEVEL_COMMAND = 3,
+    LEVEL_COUNT = 4
+};
+
+struct LayoutNames {
+    char name[LEVEL_COUNT][ASSOC_KEY_NAME_SIZE];
+};
+
+// Every name of the save, or 0 when one of them cannot be a key name: then
+// nothing at all is written.
+static int ComposeLayoutNames(LayoutNames* names, const char* base, const char* verb)
 {
-    char userKey[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    if (CreateClassKey(HKEY_CLASSES_ROOT, subKey, key, refused)) {
+    return CopyText(names->name[LEVEL_TYPE], ASSOC_KEY_NAME_SIZE, base)
+           && ComposeShellKey(names->name[LEVEL_SHELL], base)
+           && ComposeVerbKey(names->name[LEVEL_VERB], base, verb)
+           && ComposeCommandKey(names->name[LEVEL_COMMAND], base, verb);
+}
+
+// A key of the layout under root: the class root's own name, or the same
+// name among the user's classes.
+static int RootedName(char* output, size_t outputSize, HKEY root, const char* subKey)
+{
+    if (root == HKEY_CLASSES_ROOT) {
+        return CopyText(output, outputSize, subKey);
+    }
+    return FormatText(output, outputSize, "%s\\%s", kUserClasses, subKey);
+}
+
+// Which of the levels up to last exist under root, one bit a level.
+static unsigned ExistingLevels(HKEY root, const LayoutNames* names, int last)
+{
+    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
+    unsigned existing = 0;
+    for (int level = 0; level <= last; ++level) {
+        if (RootedName(name, sizeof(name), root, names->name[level]) && KeyExists(root, name)) {
+            existing |= 1u << level;
+        }
+    }
+    return existing;
+}
+
+// Takes away, deepest first, the levels up to last that a failed step
+// brought into being under root, so that it leaves no key behind.
+static void RemoveNewLevels(HKEY root, const LayoutNames* names, int last, unsigned existing)
+{
+    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
+    for (int level = last; level >= 0; --level) {
+        if (!(existing & (1u << level)) && RootedName(name, sizeof(name), root, names->name[level])) {
+            RegDeleteKeyA(root, name);
+        }
+    }
+}
+
+// Copies every value of the machine's key (not its subkeys) into the
+// per-user key of the same name, in UTF-16 so that no text goes through the
+// code page. 1 when the machine has no such key or all its values were
+// copied; 0 when one could not be read whole or written.
+static int CopyMachineValues(const char* subKey, HKEY userKey)
+{
+    static const char kMachineClasses[] = "Software\\Classes";
+    char name[sizeof(kMachineClasses) + ASSOC_KEY_NAME_SIZE];
+    HKEY machineKey;
+    if (!FormatText(name, sizeof(name), "%s\\%s", kMachineClasses, subKey)
+        || RegOpenKeyExA(HKEY_LOCAL_MACHINE, name, 0, KEY_QUERY_VALUE, &machineKey) != ERROR_SUCCESS) {
         return 1;
     }
-    if (!*refused) {
-        return 0;
+    WCHAR valueName[256];
+    BYTE data[4096];
+    LONG result = ERROR_SUCCESS;
+    for (DWORD index = 0; result == ERROR_SUCCESS; ++index) {
+        DWORD nameLength = sizeof(valueName) / sizeof(valueName[0]);
+        DWORD dataLength = sizeof(data);
+        DWORD type;
+        result = RegEnumValueW(machineKey, index, valueName, &nameLength, NULL, &type, data, &dataLength);
+        if (result == ERROR_SUCCESS) {
+            result = RegSetValueExW(userKey, valueName, 0, type, data, dataLength);
+        }
     }
-    return FormatText(userKey, sizeof(userKey), "%s\\%s", kUserClasses, subKey)
-           && CreateClassKey(HKEY_CURRENT_USER, userKey, key, NULL);
+    RegCloseKey(machineKey);
+    return result == ERROR_NO_MORE_ITEMS;
 }
 
-// The file type the extension key names, read with read rights only. An
-// extension that has no key at all gets an empty one, since the layout will
-// live under it; an existing extension key is never written, so no per-user
-// copy of it can hide the type it names.
-static void ReadTypeForWriting(const char* extensionKey, char* type)
+// In the merged view a per-user key's values replace the machine's: each
+// level that the fallback brought into being gets the machine's values, so
+// that the user sees the type as before but for what is written.
+static int KeepUserView(const LayoutNames* names, int last, unsigned existing)
 {
-    HKEY key;
-    int refused;
-    type[0] = '\0';
-    if (OpenClassKey(HKEY_CLASSES_ROOT, extensionKey, &key)) {
-        ReadStringValue(key, NULL, type, ASSOC_READ_SIZE);
+    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
+    for (int level = 0; level <= last; ++level) {
+        HKEY key;
+        if (existing & (1u << level)) {
+            continue;
+        }
+        if (!RootedName(name, sizeof(name), HKEY_CURRENT_USER, names->name[level])
+            || RegOpenKeyExA(HKEY_CURRENT_USER, name, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+            return 0;
+        }
+        int copied = CopyMachineValues(names->name[level], key);
         RegCloseKey(key);
-    } else if (CreateLayoutKey(extensionKey, &key, &refused)) {
-        RegCloseKey(key);
+        if (!copied) {
+            return 0;
+        }
     }
-}
-
-static void WriteDefaultVerb(const char* base, char* verb)
-{
-    char name[ASSOC_KEY_NAME_SIZE];
-    HKEY key;
-    int refused;
-    if (!ComposeShellKey(name, base)) {
-        return;
-    }
-    if (verb[0] == '\0') {
-        // No verb given: keep the type's present default verb, if any.
-        ReadKeyValue(HKEY_CLASSES_ROOT, name, NULL, verb);
-        return;
-    }
-    if (CreateLayoutKey(name, &key, &refused)) {
-        WriteStringValue(key, NULL, verb);
-        RegCloseKey(key);
-    }
-}
-
-static void WriteMenuText(const char* base, const char* verb, const char* menuText)
-{
-    char name[ASSOC_KEY_NAME_SIZE];
-    HKEY key;
-    int refused;
-    if (ComposeVerbKey(name, base, verb) && CreateLayoutKey(name, &key, &refused)) {
-        WriteStringValue(key, NULL, menuText);
-        RegCloseKey(key);
-    }
-}
-
-static int WriteCommand(const char* base, const char* verb, const char* commandLine, int* refused)
-{
-    char name[ASSOC_KEY_NAME_SIZE];
-    HKEY key;
-    *refused = 0;
-    if (!ComposeCommandKey(name, base, verb) || !CreateLayoutKey(name, &key, refused)) {
-        return 0;
-    }
-    WriteStringValue(key, NULL, commandLine);
-    RegCloseKey(key);
     return 1;
+}
+
+// Sets the default value of the layout key at level, through the class
+// root, or, when the class root refuses the key (ERROR_ACCESS_DENIED, as for
+// a machine-wide key and a user without administrator rights), under the
+// same name among the user's own classes, which the class root shows that
+// user instead. Any other failure is the answer. refused says whether the
+// class root refused the key, whatever the user's classes then did. A step
+// that fails leaves no key of its own making: 1 means the value is set.
+static int SetLayoutValue(const LayoutNames* names, int level, const char* text, int* refused)
+{
+    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
+    HKEY root = HKEY_CLASSES_ROOT;
+    unsigned existing = ExistingLevels(root, names, level);
+    HKEY key;
+    if (!CreateClassKey(root, names->name[level], &key, refused)) {
+        if (!*refused) {
+            return 0;
+        }
+        root = HKEY_CURRENT_USER;
+        existing = ExistingLevels(root, names, level);
+        if (!RootedName(name, sizeof(name), root, names->name[level])
+            || !CreateClassKey(root, name, &key, NULL)) {
+            return 0;
+        }
+    }
+    int written = (root == HKEY_CLASSES_ROOT || KeepUserView(names, level, existing))
+                  && WriteStringValue(key, NULL, text);
+    RegCloseKey(key);
+    if (!written) {
+        RemoveNewLevels(root, names, level, existing);
+    }
+    return written;
+}
+
+// The key the layout goes under: the file type the extension key names,
+// read with read rights only, else the extension key itself (type holds
+// ASSOC_KEY_NAME_SIZE bytes). The extension key is never written: a new
+// extension's key comes into being with the layout below it, and no per-user
+// copy of an existing one can hide the type it names.
+static const char* FindLayoutBase(const char* extensionKey, char* type)
+{
+    ReadKeyValue(HKEY_CLASSES_ROOT, extensionKey, NULL, type);
+    return type[0] != '\0' ? type : extensionKey;
+}
+
+int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
+{
+    char extensionKey[ASSOC_KEY_NAME_SIZE];
+    char type[ASSOC_KEY_NAME_SIZE];
+    if (room != NULL) {
+        *room = 0;
+    }
+    if (verb == NULL || verb[0] == '\0' || !ComposeExtensionKey(extensionKey, extension)) {
+        return VERB_FAULT_NONE;
+    }
+    return FindVerbFault(FindLayoutBase(extensionKey, type), verb, room);
 }
 
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report)
@@ -224,10 +315,15 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     AssocWriteReport unused;
     char extensionKey[ASSOC_KEY_NAME_SIZE];
     char type[ASSOC_KEY_NAME_SIZE];
+    char shellKey[ASSOC_KEY_NAME_SIZE];
+    LayoutNames names;
+    int refused;
     if (report == NULL) {
         report = &unused;
     }
     report->refused = 0;
+    report->menuTextSaved = 0;
+    report->defaultVerbSaved = 0;
     report->type[0] = '\0';
     // Terminate the texts: the request may come from anywhere.
     TerminateText(request.verb, sizeof(request.verb));
@@ -236,17 +332,22 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     if (!ComposeExtensionKey(extensionKey, extension)) {
         return 0;
     }
-    ReadTypeForWriting(extensionKey, type);
-    const char* base = type[0] != '\0' ? type : extensionKey;
+    const char* base = FindLayoutBase(extensionKey, type);
     CopyText(report->type, sizeof(report->type), base);
-    if (request.setDefaultVerb) {
-        WriteDefaultVerb(base, request.verb);
+    int setsDefault = request.setDefaultVerb && request.verb[0] != '\0';
+    if (request.setDefaultVerb && !setsDefault && ComposeShellKey(shellKey, base)) {
+        // No verb given: keep the type's present default verb, if any.
+        ReadKeyValue(HKEY_CLASSES_ROOT, shellKey, NULL, request.verb);
     }
     const char* verbKey = request.verb[0] != '\0' ? request.verb : kDefaultVerb;
-    WriteMenuText(base, verbKey, request.menuText);
-    if (!WriteCommand(base, verbKey, request.commandLine, &report->refused)) {
+    // The command first: without it the rest would be a verb that runs
+    // nothing, so when it cannot be saved nothing else is written.
+    if (!ComposeLayoutNames(&names, base, verbKey)
+        || !SetLayoutValue(&names, LEVEL_COMMAND, request.commandLine, &report->refused)) {
         return 0;
     }
+    report->menuTextSaved = SetLayoutValue(&names, LEVEL_VERB, request.menuText, &refused);
+    report->defaultVerbSaved = !setsDefault || SetLayoutValue(&names, LEVEL_SHELL, request.verb, &refused);
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);
     return 1;

@@ -28,17 +28,28 @@ void ReadCurrentAssociation(const char* extension, AssocRequest* request);
 struct AssocWriteReport {
     int refused;  // 1 when the command key was refused (ERROR_ACCESS_DENIED)
                   // by the class root and could not go to the user's classes
+    int menuTextSaved;     // after a successful write: the menu text was set
+    int defaultVerbSaved;  // and the verb made the default, when asked
     char type[ASSOC_KEY_NAME_SIZE];  // the key the layout went under: the file
                                      // type, or the extension key itself
 };
 
-// Writes the menu text and command of request's verb under the extension's
-// file type, and the default verb when asked. Each key goes through the class
-// root; a key the class root refuses goes under the user's own classes
-// instead. 1 when the command key could be opened or created (the shell is
-// then told that associations changed); 0 otherwise (always for an empty
-// extension). report, when not null, says what happened.
+// Writes the command and menu text of request's verb under the extension's
+// file type, and the default verb when asked, in that order; every key name
+// is checked before the first write. Each key goes through the class root; a
+// key the class root refuses goes under the user's own classes instead, and
+// a per-user key that comes into being there gets the values of the
+// machine's key of the same name. 1 when the command was saved (the shell is
+// then told that associations changed; report says whether the menu text and
+// default verb were); 0 when it was not, and then nothing was written (always
+// for an empty extension). report, when not null, says what happened.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
+
+// What keeps verb (as typed; empty is the default verb) from naming its keys
+// under the type the extension's layout goes under: a VERB_FAULT_ value of
+// association_keys.h, with in room (when not null) the most bytes a verb may
+// have there. A type name that leaves no room is not the verb's fault.
+int CheckVerbForSaving(const char* extension, const char* verb, size_t* room);
 
 // The file type the user picked in Windows' own settings for extension
 // (the ProgId of its UserChoice key), which decides what a double-click

@@ -184,6 +184,10 @@ TEST(WriteAssociation, DefaultVerbHandling)
         HKEY root = HKEY_CLASSES_ROOT;
         std::string where;
         if (row.readOnly) {
+            // Values of the machine's keys that a per-user copy must keep.
+            SetDefault(names.type, "種類の説明");
+            SetValue(names.type, "EditFlags", REG_DWORD, std::string("\x00\x00\x01\x00", 4));
+            SetValue(names.type + "\\shell", "Extra", REG_SZ, std::string("x", 2));
             SetDefault(verbKey + "\\command", "old");
             for (const std::string& key : {names.ext, names.type + "\\shell", verbKey, verbKey + "\\command"}) {
                 locks.Add(key);
@@ -201,6 +205,11 @@ TEST(WriteAssociation, DefaultVerbHandling)
             // Nothing written in both places, and no per-user extension key.
             EXPECT_EQ("edit|old", Default(names.type + "\\shell") + "|" + Default(verbKey + "\\command"));
             EXPECT_FALSE(KeyExists(kUserClasses + names.ext, HKEY_CURRENT_USER));
+            // The per-user type and shell keys show what the machine's showed.
+            EXPECT_EQ("種類の説明", Default(where + names.type, root));
+            EXPECT_EQ(SnapshotValues(names.type), SnapshotValues(where + names.type, root));
+            SetDefault(where + names.type + "\\shell", "edit", root);
+            EXPECT_EQ(SnapshotValues(names.type + "\\shell"), SnapshotValues(where + names.type + "\\shell", root));
         }
     }
 }
@@ -267,22 +276,83 @@ TEST(WriteAssociation, EmptyExtensionWritesNothing)
     EXPECT_STREQ(kDefaultMenu, request.menuText);
 }
 
-TEST(WriteAssociation, RefusesAKeyNameThatDoesNotFit)
+TEST(WriteAssociation, SavesNothingWhenTheCommandCannotBeSaved)
+{
+    enum Setup { kPlain, kLongType, kCommandRefused, kMachineValueTooLarge };
+    struct Row {
+        const char* name;
+        std::string verb;
+        Setup setup;
+        int refused;  // by the class root, as the report says
+    };
+    const Row rows[] = {
+        {"a verb with a backslash", "open\\command", kPlain, 0},
+        // TYPE\shell\VERB fits its 264 bytes, TYPE\shell\VERB\command does not.
+        {"a verb too long for its command key", std::string(240, 'v'), kPlain, 0},
+        {"a type name too long for the command key", "open", kLongType, 0},
+        {"the command key refused in both places", "view", kCommandRefused, 1},
+        // The fallback would hide a value it cannot copy into the user's type.
+        {"a machine value too large for the user's copy", "view", kMachineValueTooLarge, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        // 245 bytes: TYPE\shell\open takes 256 bytes, its command key 265.
+        std::string longType = UniqueName("kvlong");
+        longType.resize(245, 't');
+        std::string type = row.setup == kLongType ? longType : names.type;
+        SetDefault(names.ext, type);
+        SetDefault(type + "\\shell", "edit");
+        std::string command = type + "\\shell\\" + row.verb + "\\command";
+        ReadOnlyKeys locks;
+        if (row.setup == kCommandRefused) {
+            SetDefault(command, "old");
+            SetDefault(kUserClasses + command, "user", HKEY_CURRENT_USER);
+            locks.Add(command);
+            locks.Add(kUserClasses + command, HKEY_CURRENT_USER);
+        }
+        if (row.setup == kMachineValueTooLarge) {
+            SetValue(type, "Big", REG_BINARY, std::string(5000, 'b'));
+            SetDefault(command, "old");
+            locks.Add(command);
+        }
+        // Both roots, wherever the save could have gone.
+        auto snapshot = [&] {
+            std::string trees;
+            for (const std::string& key : {names.ext, type}) {
+                trees += SnapshotTree(key) + SnapshotTree(kUserClasses + key, HKEY_CURRENT_USER);
+            }
+            return trees;
+        };
+        std::string before = snapshot();
+        AssocWriteReport report;
+        EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request(row.verb.c_str(), "M", "C", 1), &report));
+        EXPECT_EQ(row.refused, report.refused);
+        EXPECT_EQ(before, snapshot());
+        DeleteTree(longType);
+    }
+}
+
+TEST(WriteAssociation, KeepsTheCommandWhenALaterStepIsRefused)
 {
     Names names;
-    // 245 bytes: TYPE\shell\open takes 256 bytes, TYPE\shell\open\command 264
-    // and its NUL would make 265.
-    std::string longType = UniqueName("kvlong");
-    longType.resize(245, 't');
-    SetDefault(names.ext, longType);
-    std::string before = SnapshotClassRoot();
-    // TYPE\shell\open fits 264 bytes; TYPE\shell\open\command does not.
-    EXPECT_EQ(0, WriteAssociation(names.ext.c_str(), Request("open", "M", "C", 0)));
-    EXPECT_EQ("M", Default(longType + "\\shell\\open"));
-    EXPECT_EQ(0u, SnapshotTree(longType + "\\shell\\open").find("[" + longType + "\\shell\\open]\n=1:4d00\n"));
-    EXPECT_EQ(std::string::npos, SnapshotTree(longType).find("comm")) << "no cut command key";
-    DeleteTree(longType);
-    EXPECT_EQ(before, SnapshotClassRoot());
+    SetDefault(names.ext, names.type);
+    SetDefault(names.type + "\\shell", "edit");
+    const std::string verbKey = names.type + "\\shell\\view";
+    SetDefault(verbKey, "old menu");
+    SetDefault(verbKey + "\\command", "old");
+    ReadOnlyKeys locks;
+    for (const std::string& key : {names.type + "\\shell", verbKey}) {
+        SetDefault(kUserClasses + key, "user", HKEY_CURRENT_USER);
+        locks.Add(key);
+        locks.Add(kUserClasses + key, HKEY_CURRENT_USER);
+    }
+    AssocWriteReport report;
+    ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request("view", "M", "C", 1), &report));
+    EXPECT_EQ("C", Default(verbKey + "\\command"));
+    EXPECT_EQ(0, report.menuTextSaved);
+    EXPECT_EQ(0, report.defaultVerbSaved);
+    EXPECT_EQ("old menu|edit", Default(verbKey) + "|" + Default(names.type + "\\shell"));
 }
 
 TEST(ReadCurrentAssociation, HostileValuesNeverOverrun)

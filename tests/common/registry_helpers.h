@@ -29,7 +29,9 @@ bool ReadDefault(const std::string& key, std::string* text, HKEY root = HKEY_CLA
 
 // Every key, value name, type and data byte below a key of the class root,
 // as one text: equal snapshots mean byte-for-byte equal trees.
-std::string SnapshotTree(const std::string& key);
+std::string SnapshotTree(const std::string& key, HKEY root = HKEY_CLASSES_ROOT);
+// The value names, types and data of one key (not of its subkeys).
+std::string SnapshotValues(const std::string& key, HKEY root = HKEY_CLASSES_ROOT);
 // The same for the whole class root (both HKLM and HKCU classes).
 std::string SnapshotClassRoot();
 
