@@ -3,7 +3,10 @@
 #include <commdlg.h>
 #include <stddef.h>
 
+#include "association/association_keys.h"
+#include "association/association_store.h"
 #include "association/command_line.h"
+#include "association/message_box.h"
 #include "path/bounded_text.h"
 #include "path/module_file.h"
 #include "path/sjis_path.h"
@@ -13,6 +16,15 @@ AssocRequest g_dialogRequest;
 
 static const char kDialogTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
 static const char kOkText[] = "OK(&O)";
+static const char kVerbCaption[] = "この動詞は使えません";
+static const char kVerbSeparatorText[] =
+    "動詞に「\\」を含めることはできません。\n\n"
+    "動詞はレジストリのキーの名前になるため、「\\」があると別のキーを書き換えてしまいます。"
+    "「\\」を取り除いてから、もう一度「OK」を押してください。";
+static const char kVerbTooLongText[] =
+    "動詞が長すぎます。\n\n"
+    "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
+    "動詞を短くしてから、もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
@@ -61,12 +73,14 @@ BOOL OpenFileDialogEx(HWND owner, HINSTANCE instance, const char* templateName,
     return GetOpenFileNameA(&dialog);
 }
 
-int RunAssociationDialog(HWND owner, AssocRequest* request)
+int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extension)
 {
     g_dialogRequest = *request;
+    // The hook finds the extension in the record's custom data.
     BOOL confirmed = OpenFileDialogEx(owner, GetModuleHandleA(NULL), "CUSTOM_BOX", AssocDialogHook,
                                       kAssocDialogFlags, request->commandLine,
-                                      request->commandLine, kDialogTitle, kFilter, 0);
+                                      request->commandLine, kDialogTitle, kFilter,
+                                      (LPARAM)extension);
     if (!confirmed) {
         return 0;
     }
@@ -127,7 +141,34 @@ static void CaptureDialog(HWND dialog)
     GetDlgItemTextA(dialog, IDC_MENU_TEXT, g_dialogRequest.menuText, ASSOC_READ_SIZE);
 }
 
-static void OnNotify(HWND dialog, const NMHDR* header)
+// A verb that cannot name its keys is refused here, while the user can
+// still mend it: the message is owned by the Open dialog, which stays open
+// with everything the user chose. 1 when the verb may be saved.
+static int AcceptVerb(HWND dialog, const char* extension)
+{
+    char verb[ASSOC_TEXT_SIZE];
+    char text[512];  // the longer text takes under 300 bytes
+    size_t room = 0;
+    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
+    int fault = CheckVerbForSaving(extension, verb, &room);
+    if (fault == VERB_FAULT_NONE) {
+        return 1;
+    }
+    if (fault == VERB_FAULT_SEPARATOR) {
+        CopyText(text, sizeof(text), kVerbSeparatorText);
+    } else {
+        FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
+    }
+    ShowMessage(GetParent(dialog), kVerbCaption, text, MB_OK);
+    HWND edit = GetDlgItem(dialog, IDC_VERB);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    return 0;
+}
+
+// The result of a notification: nonzero only to refuse OK, which the Open
+// dialog also reads from the child dialog's message result.
+static UINT_PTR OnNotify(HWND dialog, const NMHDR* header)
 {
     switch (header->code) {
     case CDN_INITDONE:
@@ -137,23 +178,27 @@ static void OnNotify(HWND dialog, const NMHDR* header)
         RefreshCommandLine(dialog);
         break;
     case CDN_FILEOK:
+        if (!AcceptVerb(dialog, (const char*)((const OFNOTIFYA*)header)->lpOFN->lCustData)) {
+            SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
+            return 1;
+        }
         CaptureDialog(dialog);
         break;
     }
+    return 0;
 }
 
 UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_NOTIFY:
-        OnNotify(dialog, (const NMHDR*)lParam);
-        break;
+        return OnNotify(dialog, (const NMHDR*)lParam);
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_QUOTE_FILE_NAME) {
             RefreshCommandLine(dialog);
         }
         break;
     }
-    // 0 everywhere: the dialog goes on with its own handling and accepts OK.
+    // 0: the dialog goes on with its own handling.
     return 0;
 }

@@ -11,10 +11,11 @@
 // of the caller's. Valid only while the dialog runs.
 extern AssocRequest g_dialogRequest;
 
-// Shows the dialog for request, which it pre-fills. 1 when the user
-// confirmed (request then holds the dialog's values), 0 when cancelled or
-// failed.
-int RunAssociationDialog(HWND owner, AssocRequest* request);
+// Shows the dialog for request, which it pre-fills, for a file with
+// extension (".xyz", not empty). OK is refused, with a message, for a verb
+// that cannot name its registry keys. 1 when the user confirmed (request
+// then holds the dialog's values), 0 when cancelled or failed.
+int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extension);
 
 // GetOpenFileNameA with a hook and a child template, opened in the folder of
 // initialPath with its file name (written into fileBuffer, MAX_PATH bytes).

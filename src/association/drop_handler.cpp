@@ -21,14 +21,23 @@ static const char kDirectoryText[] =
 static const char kSpecialCaption[] = "特殊な拡張子への関連づけ";
 static const char kSpecialText[] =
     "現在のバージョンでは、拡張子 exe, com, lnk に関連づけを行うことはできません。";
+static const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
+static const char kNoExtensionText[] =
+    "拡張子のないファイルには、関連づけを行うことはできません。\n\n"
+    "関連づけは拡張子ごとに行うため、拡張子 (.txt など) のあるファイルをドロップしてください。";
 static const char kNotSavedCaption[] = "関連づけを保存できませんでした";
 static const char kRefusedText[] =
-    "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。\n\n"
+    "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。"
+    "レジストリは何も変更していません。\n\n"
     "このプログラムを管理者として実行してから、もう一度関連づけを行ってください。";
-static const char kNoExtensionText[] = "拡張子のないファイルには、関連づけを行うことはできません。";
 static const char kNotSavedText[] =
-    "レジストリに書き込むことができなかったため、関連づけを保存できませんでした。\n\n"
-    "動詞を短くするなどして、もう一度関連づけを行ってください。";
+    "レジストリに書き込むことができなかったため、関連づけを保存できませんでした。"
+    "レジストリは何も変更していません。";
+static const char kPartlySavedCaption[] = "関連づけの一部を保存できませんでした";
+static const char kPartlySavedText[] =
+    "関連づけのコマンドラインは保存しましたが、次のものは保存できませんでした。\n\n%s%s";
+static const char kMenuTextPart[] = "・メニューの文字列\n";
+static const char kDefaultVerbPart[] = "・標準の動詞の設定 (ダブルクリックでは、これまでの動詞が使われます)\n";
 static const char kUserChoiceCaption[] = "ダブルクリックで開くプログラム";
 static const char kUserChoiceText[] =
     "関連づけを保存しました。ただし、この種類のファイルをダブルクリックしたときは、"
@@ -51,6 +60,10 @@ static int AcceptDroppedPath(const char* path, const char* extension)
         ShowMessage(NULL, kSpecialCaption, kSpecialText, MB_OK);
         return 0;
     }
+    if (extension[0] == '\0') {
+        ShowMessage(NULL, kNoExtensionCaption, kNoExtensionText, MB_OK);
+        return 0;
+    }
     return 1;
 }
 
@@ -65,15 +78,22 @@ static void FindCurrentProgram(const char* path, char* program)
 }
 
 // The association was saved nowhere: say so, and what the user can do.
-static void TellNotSaved(const char* extension, int refused)
+static void TellNotSaved(int refused)
 {
-    const char* text = kNotSavedText;
-    if (extension[0] == '\0') {
-        text = kNoExtensionText;
-    } else if (refused) {
-        text = kRefusedText;
+    ShowMessage(NULL, kNotSavedCaption, refused ? kRefusedText : kNotSavedText, MB_OK);
+}
+
+// The command was saved, but the menu text or the default verb was not.
+static void TellPartlySaved(const AssocWriteReport* report)
+{
+    char text[512];  // the longest text with both parts takes under 300 bytes
+    if (report->menuTextSaved && report->defaultVerbSaved) {
+        return;
     }
-    ShowMessage(NULL, kNotSavedCaption, text, MB_OK);
+    if (FormatText(text, sizeof(text), kPartlySavedText, report->menuTextSaved ? "" : kMenuTextPart,
+                   report->defaultVerbSaved ? "" : kDefaultVerbPart)) {
+        ShowMessage(NULL, kPartlySavedCaption, text, MB_OK);
+    }
 }
 
 // From Windows 8 on, a program the user chose in Windows' settings decides
@@ -99,14 +119,15 @@ void HandleDroppedFile(const char* path)
     request.setDefaultVerb = 0;
     FindCurrentProgram(path, request.commandLine);
     ReadCurrentAssociation(extension, &request);
-    if (!RunAssociationDialog(NULL, &request)) {
+    if (!RunAssociationDialog(NULL, &request, extension)) {
         return;
     }
     AssocWriteReport report;
     if (!WriteAssociation(extension, request, &report)) {
-        TellNotSaved(extension, report.refused);
+        TellNotSaved(report.refused);
         return;
     }
+    TellPartlySaved(&report);
     if (request.setDefaultVerb) {
         ExplainUserChoice(extension, report.type);
     }

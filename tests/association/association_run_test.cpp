@@ -300,25 +300,52 @@ TEST(AssociationRun, LongEditTextsAreStoredCutTo259Bytes)
     EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(std::string(259, 'c'), Default(scene.type + "\\shell\\open\\command"));
     EXPECT_EQ(std::string(259, 'm'), Default(scene.type + "\\shell\\open"));
+}
 
-    // A verb that long cannot name a key, but it is still stored as the
-    // default, and the user is told that the association was not saved.
-    // (A 259-byte command without a program name crashes Wine's
-    // FindExecutableA, so the next run starts from a sound command again.)
+TEST(AssociationRun, VerbThatCannotNameAKeyIsMendedInTheDialog)
+{
+    const std::string caption = "この動詞は使えません";
+    Scene scene;
     scene.AssociateWithOld();
-    DialogRun second = StartRun(scene.dropped);
-    ASSERT_NE(nullptr, second.dialog.custom);
-    SetText(second.dialog.Control(1137), std::string(300, 'v'));
-    ClickButton(second.dialog.Control(1041));
-    PressOk(second.dialog);
-    HWND box = WaitForWindow("関連づけを保存できませんでした", second.program.info.dwProcessId);
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ("レジストリに書き込むことができなかったため、関連づけを保存できませんでした。\n\n"
-              "動詞を短くするなどして、もう一度関連づけを行ってください。",
-              ReadMessageBox(box).text);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&second.program));
-    EXPECT_EQ(std::string(259, 'v'), Default(scene.type + "\\shell"));
+    // TYPE\shell\VERB\command and its NUL in 264 bytes.
+    const std::string room = std::to_string(264 - 16 - scene.type.size());
+    struct Row {
+        std::string verb;
+        std::string textStart;  // of the message
+    };
+    const Row rows[] = {
+        {std::string(300, 'v'), "動詞が長すぎます。\n\n動詞はレジストリのキーの名前になるため、"
+                                "この種類のファイルでは半角 " + room + " 文字"},
+        {"open\\command", "動詞に「\\」を含めることはできません。"},
+    };
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+    ClickButton(run.dialog.Control(1041));
+    std::string before = SnapshotClassRoot();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.verb);
+        SetText(run.dialog.Control(1137), row.verb);
+        PressOk(run.dialog);
+        HWND box = WaitForWindow(caption, run.program.info.dwProcessId);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
+        EXPECT_EQ(row.textStart, ReadMessageBox(box).text.substr(0, row.textStart.size()));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitForWindowGone(box));
+        // Still open, with all the user chose; nothing written.
+        Settle(run.dialog.window);
+        EXPECT_TRUE(IsWindowVisible(run.dialog.window));
+        EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+        EXPECT_TRUE(IsChecked(run.dialog.Control(1041)));
+        EXPECT_EQ(before, SnapshotClassRoot());
+    }
+    SetText(run.dialog.Control(1137), "view");
+    PressOk(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ("view", Default(scene.type + "\\shell"));
+    EXPECT_EQ(kDefaultMenu, Default(scene.type + "\\shell\\view"));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(scene.type + "\\shell\\view\\command"));
 }
 
 TEST(AssociationRun, ProgramInADriveRootOpensTheDriveWithItsName)
@@ -352,7 +379,7 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
     const std::string missingCaption = "ファイルが見つかりません";
     std::string folder = MakeTempFolder("kvrefuse");
     CreateDirectoryA((folder + "dir.kv").c_str(), NULL);
-    for (const char* name : {"MEMO.EXE", "a.com", "b.LNK"}) {
+    for (const char* name : {"MEMO.EXE", "a.com", "b.LNK", "noext"}) {
         WriteFileText(folder + name, "x");
     }
     struct Row {
@@ -367,6 +394,9 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
         {folder + "b.LNK", specialCaption, specialText},
         {folder + "missing.kv", missingCaption, ""},
         {"", missingCaption, ""},
+        {folder + "noext", "拡張子のないファイルがドロップされました",
+         "拡張子のないファイルには、関連づけを行うことはできません。\n\n"
+         "関連づけは拡張子ごとに行うため、拡張子 (.txt など) のあるファイルをドロップしてください。"},
     };
     std::string before = SnapshotClassRoot();
     for (const Row& row : rows) {
@@ -484,7 +514,8 @@ TEST(AssociationRun, UserWithoutAdministratorRights)
     const Row rows[] = {
         {"the machine's keys read-only: read, then saved for the user", kMachineReadOnly, "", "", "kept", "new"},
         {"read-only everywhere: told, nothing opened", kReadOnlyEverywhere, "関連づけを保存できませんでした",
-         "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。\n\n"
+         "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。"
+         "レジストリは何も変更していません。\n\n"
          "このプログラムを管理者として実行してから、もう一度関連づけを行ってください。",
          "kept", "user"},
         {"a program chosen in Windows' settings is explained", kOwnChoice, "ダブルクリックで開くプログラム",
