@@ -1,7 +1,8 @@
 // The floor of the start-up benchmark: the least a program like kiveran.exe
-// does before its first window. It imports the same system DLLs (so the
-// loader maps the same set), initialises COM as the program does, asks the
-// shell for its own icon once and shows one message box.
+// does before its first window. It maps the same system DLLs (the program's
+// imports, and version.dll, which the program loads as its About box opens),
+// initialises COM as the program does, asks the shell for its own icon once
+// and shows one message box.
 #include <windows.h>
 #include <commdlg.h>
 #include <objbase.h>

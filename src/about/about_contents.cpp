@@ -5,9 +5,10 @@
 
 #include "about/about_config.h"
 #include "about/about_texts.h"
+#include "about/version_library.h"
 #include "path/bounded_text.h"
 #include "path/module_file.h"
-#include "path/sjis_path.h"
+#include "path/system_library.h"
 
 AboutBoxConfig g_aboutConfig;
 
@@ -15,13 +16,13 @@ AboutBoxConfig g_aboutConfig;
 // free percentage out.
 typedef int(WINAPI* FreeSystemResourcesProc)(int selector);
 
-void* LoadOwnVersionInfo(const char* path, DWORD** translation)
+void* LoadOwnVersionInfo(const VersionLibrary* library, const char* path, DWORD** translation)
 {
     DWORD handle = 0;
     void* entry = NULL;
     UINT length = 0;
     *translation = NULL;
-    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    DWORD size = library->getFileVersionInfoSize(path, &handle);
     if (size == 0) {
         return NULL;
     }
@@ -30,8 +31,8 @@ void* LoadOwnVersionInfo(const char* path, DWORD** translation)
         return NULL;
     }
     // An empty translation table would leave nothing to read the entry from.
-    if (GetFileVersionInfoA(path, 0, size, block) &&
-        VerQueryValueA(block, "\\VarFileInfo\\Translation", &entry, &length) && entry != NULL &&
+    if (library->getFileVersionInfo(path, 0, size, block) &&
+        library->verQueryValue(block, "\\VarFileInfo\\Translation", &entry, &length) && entry != NULL &&
         length >= sizeof(DWORD)) {
         *translation = (DWORD*)entry;
         return block;
@@ -40,13 +41,14 @@ void* LoadOwnVersionInfo(const char* path, DWORD** translation)
     return NULL;
 }
 
-int QueryVersionString(char* output, void* block, DWORD translation, const char* name)
+int QueryVersionString(const VersionLibrary* library, char* output, void* block, DWORD translation,
+                       const char* name)
 {
     char subBlock[ABOUT_TEXT_SIZE];
     void* value = NULL;
     UINT length = 0;
     if (!ComposeVersionStringPath(subBlock, (unsigned int)translation, name) ||
-        !VerQueryValueA(block, subBlock, &value, &length) || value == NULL) {
+        !library->verQueryValue(block, subBlock, &value, &length) || value == NULL) {
         output[0] = '\0';
         return 0;
     }
@@ -54,39 +56,13 @@ int QueryVersionString(char* output, void* block, DWORD translation, const char*
     return 1;
 }
 
-static const char kResourcesLibrary[] = "rsrc32.dll";
-
-// The library from folder (no trailing backslash), by its full path; null
-// when it is not there or the path does not fit. Its own dependencies are
-// looked for in its folder first.
-static HMODULE LoadResourcesLibraryFrom(const char* folder)
-{
-    char path[MAX_PATH];
-    if (!FormatText(path, sizeof(path), "%s\\%s", folder, kResourcesLibrary)) {
-        return NULL;
-    }
-    return LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
-
-// No NT-based Windows has the library, so one that a search by name finds in
-// the current folder or on PATH may have been put there by anyone. It is
-// taken from the system folder, where Windows 95 keeps it, else from the
-// program's own folder, and from nowhere else.
+// No NT-based Windows has the library, so a copy that a search by name
+// finds, in the program's folder, the current folder or on PATH, may have
+// been put there by anyone. Only the system folder's, where Windows 95 kept
+// it, is taken.
 static HMODULE LoadResourcesLibrary(void)
 {
-    char folder[MAX_PATH];
-    UINT length = GetSystemDirectoryA(folder, sizeof(folder));
-    if (length > 0 && length < sizeof(folder)) {
-        HMODULE library = LoadResourcesLibraryFrom(folder);
-        if (library != NULL) {
-            return library;
-        }
-    }
-    if (!GetModulePath(folder)) {
-        return NULL;
-    }
-    SplitFileName(folder);
-    return LoadResourcesLibraryFrom(folder);
+    return LoadSystemLibrary("rsrc32.dll");
 }
 
 int GetFreeSystemResources(int* system, int* gdi, int* user)
@@ -119,21 +95,26 @@ int GetFreeSystemResources(int* system, int* gdi, int* user)
 }
 
 // The strings of the file's version block and the texts composed from them;
-// every text empty when the file has no readable block.
+// every text empty when the file has no readable block, or when the system's
+// version library cannot be had.
 static void ReadVersionTexts(const char* path, AboutTexts* texts)
 {
+    VersionLibrary library;
     DWORD* translation = NULL;
     ClearAboutTexts(texts);
-    void* block = LoadOwnVersionInfo(path, &translation);
-    if (block == NULL) {
+    if (!LoadVersionLibrary(&library)) {
         return;
     }
-    QueryVersionString(texts->company, block, *translation, "CompanyName");
-    QueryVersionString(texts->copyright, block, *translation, "LegalCopyright");
-    QueryVersionString(texts->version, block, *translation, "ProductVersion");
-    QueryVersionString(texts->description, block, *translation, "FileDescription");
-    ComposeAboutTexts(texts);
-    free(block);
+    void* block = LoadOwnVersionInfo(&library, path, &translation);
+    if (block != NULL) {
+        QueryVersionString(&library, texts->company, block, *translation, "CompanyName");
+        QueryVersionString(&library, texts->copyright, block, *translation, "LegalCopyright");
+        QueryVersionString(&library, texts->version, block, *translation, "ProductVersion");
+        QueryVersionString(&library, texts->description, block, *translation, "FileDescription");
+        ComposeAboutTexts(texts);
+        free(block);
+    }
+    FreeVersionLibrary(&library);
 }
 
 static void SetControlText(HWND dialog, int control, const char* text)

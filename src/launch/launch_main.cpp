@@ -35,6 +35,22 @@ static void RunForOneArgument(const char* commandLine)
     HandleDroppedFile(path);
 }
 
+// The shell and the Open dialog load libraries by name into the process; the
+// current folder, which may be any folder the program was started from,
+// leaves their search. (SetDefaultDllDirectories would narrow it further, but
+// also for the shell extensions the Open dialog loads, which it breaks.)
+// SetDllDirectoryA is declared only from Windows XP SP1 on, newer than the
+// headers this program is compiled against, so it is looked up.
+static void KeepCurrentFolderOutOfLibrarySearch(void)
+{
+    typedef BOOL(WINAPI * SetDllDirectoryProc)(LPCSTR);
+    SetDllDirectoryProc setDllDirectory = (SetDllDirectoryProc)(void (*)(void))GetProcAddress(
+        GetModuleHandleA("kernel32.dll"), "SetDllDirectoryA");
+    if (setDllDirectory != NULL) {
+        setDllDirectory("");
+    }
+}
+
 // The arguments are split from the raw command line by the program's own
 // rules, not taken from the C runtime, whose splitting differs between
 // runtimes on quotes, backslashes and Shift-JIS trail bytes.
@@ -43,6 +59,7 @@ static void RunForOneArgument(const char* commandLine)
 // DDE is not used. The run goes on without COM when it cannot be had.
 int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    KeepCurrentFolderOutOfLibrarySearch();
     HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const char* commandLine = GetCommandLineA();
     int count = CountCommandLineArguments(commandLine);

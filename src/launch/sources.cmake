@@ -26,4 +26,14 @@ if(KIVERAN_WINDOWS)
   target_link_options(kiveran PRIVATE -static -s -nostartfiles -Wl,--entry=${entry}
     -Wl,--gc-sections -Wl,--dynamicbase -Wl,--nxcompat
     -Wl,--disable-auto-import -Wl,--disable-runtime-pseudo-reloc)
+  # The program imports exactly these, all KnownDLLs, which Windows takes
+  # from its own folder, never from beside the program: any other import
+  # fails the build, and the program file is removed so that the next build
+  # cannot take it as up to date.
+  add_custom_command(TARGET kiveran POST_BUILD
+    COMMAND sh -c "\"$1\" --exactly \"$2\" \"$3\" \"$4\" || { rm -f \"$4\"; exit 1; }" check
+            ${PROJECT_SOURCE_DIR}/tests/rig/check-imports.sh
+            "advapi32 comdlg32 gdi32 kernel32 msvcrt ole32 shell32 user32"
+            ${KIVERAN_MINGW_TRIPLE}-objdump $<TARGET_FILE:kiveran>
+    VERBATIM)
 endif()

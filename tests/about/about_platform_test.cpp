@@ -107,10 +107,18 @@ TEST(AboutBoxResources, HandCursorIsA32PixelMonochromeImageWithItsHotSpotTopLeft
     if (info.hbmColor != NULL) DeleteObject(info.hbmColor);
 }
 
+// The system's version library, as the About box loads it, for one test.
+struct SystemVersionLibrary {
+    VersionLibrary library;
+    SystemVersionLibrary() { EXPECT_EQ(1, LoadVersionLibrary(&library)); }
+    ~SystemVersionLibrary() { FreeVersionLibrary(&library); }
+};
+
 TEST(LoadOwnVersionInfo, ReadsTheProgramsBlock)
 {
+    SystemVersionLibrary version;
     DWORD* translation = NULL;
-    void* block = LoadOwnVersionInfo(OwnPath().c_str(), &translation);
+    void* block = LoadOwnVersionInfo(&version.library, OwnPath().c_str(), &translation);
     ASSERT_NE(nullptr, block);
     ASSERT_NE(nullptr, translation);
     EXPECT_EQ(0x04B00411u, *translation);
@@ -149,7 +157,8 @@ TEST(LoadOwnVersionInfo, GivesNoneWithoutAUsableBlock)
         SCOPED_TRACE(row.name);
         DWORD marker = 0;
         DWORD* translation = &marker;
-        EXPECT_EQ(nullptr, LoadOwnVersionInfo(row.path.c_str(), &translation));
+        SystemVersionLibrary version;
+        EXPECT_EQ(nullptr, LoadOwnVersionInfo(&version.library, row.path.c_str(), &translation));
         EXPECT_EQ(nullptr, translation);
     }
     DeleteFileA(withoutBlock.c_str());
@@ -158,8 +167,9 @@ TEST(LoadOwnVersionInfo, GivesNoneWithoutAUsableBlock)
 
 TEST(QueryVersionString, ReadsEachStringOfTheBlock)
 {
+    SystemVersionLibrary version;
     DWORD* translation = NULL;
-    void* block = LoadOwnVersionInfo(OwnPath().c_str(), &translation);
+    void* block = LoadOwnVersionInfo(&version.library, OwnPath().c_str(), &translation);
     ASSERT_NE(nullptr, block);
     struct Row {
         DWORD translation;
@@ -181,7 +191,7 @@ TEST(QueryVersionString, ReadsEachStringOfTheBlock)
         SCOPED_TRACE(row.name);
         char output[ABOUT_TEXT_SIZE];
         memset(output, 'X', sizeof(output));
-        EXPECT_EQ(row.found, QueryVersionString(output, block, row.translation, row.name));
+        EXPECT_EQ(row.found, QueryVersionString(&version.library, output, block, row.translation, row.name));
         EXPECT_EQ(std::string(row.text), output);
     }
     free(block);
@@ -192,12 +202,13 @@ TEST(QueryVersionString, CutsALongStringAtACharacterBoundary)
     std::string path = TempCopyOfSelf("long.exe");
     ASSERT_TRUE(ReplaceVersionBlock(
         path, BuildVersionBlock({{L"FileDescription", std::wstring(200, L'説')}}, {0x04B00411})));
+    SystemVersionLibrary version;
     DWORD* translation = NULL;
-    void* block = LoadOwnVersionInfo(path.c_str(), &translation);
+    void* block = LoadOwnVersionInfo(&version.library, path.c_str(), &translation);
     ASSERT_NE(nullptr, block);
     char output[ABOUT_TEXT_SIZE + 32];
     memset(output, 'X', sizeof(output));
-    EXPECT_EQ(1, QueryVersionString(output, block, *translation, "FileDescription"));
+    EXPECT_EQ(1, QueryVersionString(&version.library, output, block, *translation, "FileDescription"));
     std::string expected;
     for (int i = 0; i < 131; ++i) expected += "説";
     EXPECT_EQ(expected, output);

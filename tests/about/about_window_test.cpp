@@ -35,7 +35,7 @@ std::string FakeLibrary(const char* variant)
     return BinFolder() + "about-fakes\\" + variant + "\\rsrc32.dll";
 }
 
-// Where the program looks for the library first.
+// The one place the program takes the library from.
 std::string SystemLibrary()
 {
     char folder[MAX_PATH] = "";
@@ -524,15 +524,14 @@ TEST_F(AboutBoxTest, HookHoldingTheStartLeavesTheBoxUnfilledAndUnplaced)
     EXPECT_EQ("closed result=1 window=null icons-alive=1", LogLine(log_, "closed "));
 }
 
-// The library is taken from the system folder, else from beside the
-// program, and never found by a search of the current folder.
+// The library is taken from the system folder only: never from beside the
+// program, nor found by a search of the current folder.
 TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
 {
-    enum Place { NOWHERE, CURRENT_FOLDER, SYSTEM_FOLDER };
+    enum Place { BESIDE, CURRENT_FOLDER, SYSTEM_FOLDER };
     struct Row {
         const char* name;
-        const char* beside;     // the variant beside the program, if any
-        const char* elsewhere;  // and the one put at place
+        const char* variant;  // the library put at place
         Place place;
         const char* figure;
         const char* line;
@@ -540,13 +539,13 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
     };
     const char kLine73[] = "システムリソース： 73 ％使用可能";
     const Row rows[] = {
-        {"a percentage", "rsrc32", NULL, NOWHERE, "73", kLine73, "a0d"},
-        {"the widest percentage", "rsrc32", NULL, NOWHERE, "100", "システムリソース： 100 ％使用可能", "a0d"},
-        {"four digits do not fit the line", "rsrc32", NULL, NOWHERE, "1000", "", "a0d"},
-        {"the most negative figure", "rsrc32", NULL, NOWHERE, "-2147483648", "", "a0d"},
-        {"function under another name", "rsrc32_undecorated", NULL, NOWHERE, "73", "", "ad"},
-        {"in the current folder only", NULL, "rsrc32", CURRENT_FOLDER, "73", "", ""},
-        {"the system folder's first", "rsrc32_undecorated", "rsrc32", SYSTEM_FOLDER, "73", kLine73, "a0d"},
+        {"a percentage", "rsrc32", SYSTEM_FOLDER, "73", kLine73, "a0d"},
+        {"the widest percentage", "rsrc32", SYSTEM_FOLDER, "100", "システムリソース： 100 ％使用可能", "a0d"},
+        {"four digits do not fit the line", "rsrc32", SYSTEM_FOLDER, "1000", "", "a0d"},
+        {"the most negative figure", "rsrc32", SYSTEM_FOLDER, "-2147483648", "", "a0d"},
+        {"function under another name", "rsrc32_undecorated", SYSTEM_FOLDER, "73", "", "ad"},
+        {"beside the program only", "rsrc32", BESIDE, "73", "", ""},
+        {"in the current folder only", "rsrc32", CURRENT_FOLDER, "73", "", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -554,10 +553,11 @@ TEST_F(AboutBoxTest, ResourcesLineShowsTheFigureOfRsrc32AndFreesIt)
         std::string host = folder + "about_host.exe";
         std::string calls = folder + "calls.log";
         std::string other = MakeTempFolder(kTempPrefix);
-        std::string elsewhere = row.place == SYSTEM_FOLDER ? SystemLibrary() : other + "rsrc32.dll";
+        std::string library = row.place == SYSTEM_FOLDER ? SystemLibrary()
+                              : row.place == BESIDE      ? folder + "rsrc32.dll"
+                                                         : other + "rsrc32.dll";
         ASSERT_TRUE(CopyInto(HostPath(), host));
-        ASSERT_TRUE(row.beside == NULL || CopyInto(FakeLibrary(row.beside), folder + "rsrc32.dll"));
-        ASSERT_TRUE(row.elsewhere == NULL || CopyInto(FakeLibrary(row.elsewhere), elsewhere));
+        ASSERT_TRUE(CopyInto(FakeLibrary(row.variant), library));
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES", row.figure);
         SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
 

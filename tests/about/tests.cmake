@@ -16,6 +16,15 @@ if(KIVERAN_WINDOWS)
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/about-fakes/${variant}
       ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/about-fakes/${variant})
   endforeach()
+  # And one for version.dll, planted beside the program.
+  add_library(fake_version SHARED
+    ${CMAKE_CURRENT_LIST_DIR}/fake_version.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fake_version.def)
+  target_link_libraries(fake_version PRIVATE kiveran_test_flags)
+  set_target_properties(fake_version PROPERTIES
+    PREFIX "" OUTPUT_NAME version
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/about-fakes/version
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/about-fakes/version)
 
   # The About box against the platform, in the test program's own process.
   target_sources(platform_tests PRIVATE
@@ -39,5 +48,5 @@ if(KIVERAN_WINDOWS)
     PROPERTIES TIMEOUT 300)
 
   list(APPEND KIVERAN_CHECKED_BINARIES
-    about_host about_window_tests fake_rsrc32 fake_rsrc32_undecorated)
+    about_host about_window_tests fake_rsrc32 fake_rsrc32_undecorated fake_version)
 endif()

@@ -4,6 +4,7 @@
 #include "common/registry_helpers.h"
 #include "common/window_driver.h"
 #include "launch/long_paths.h"
+#include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,47 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
         EXPECT_EQ(0, FinishProgram(&run.program));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
+}
+
+// Windows looks for a library that is not a KnownDLL beside the program
+// first, as Wine does for one program and one library when its load order
+// for them says native first.
+struct NativeFirst {
+    std::string key;
+    NativeFirst(const std::string& program, const std::string& library)
+        : key("Software\\Wine\\AppDefaults\\" + program + "\\DllOverrides")
+    {
+        std::string order = "native,builtin";
+        SetValue(key, library, REG_SZ, std::string(order.c_str(), order.size() + 1), HKEY_CURRENT_USER);
+    }
+    ~NativeFirst() { DeleteTree("Software\\Wine\\AppDefaults\\kiveran.exe", HKEY_CURRENT_USER); }
+};
+
+TEST(KiveranProgram, LibrariesPlantedBesideTheProgramAreNeverUsed)
+{
+    std::string folder = MakeTempFolder("kvplant");
+    std::string program = folder + "kiveran.exe";
+    std::string calls = folder + "rsrc32-calls.log";
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), program.c_str(), FALSE));
+    for (const char* library : {"version", "rsrc32"}) {
+        std::string fake = BinFolder() + "about-fakes\\" + library + "\\" + library + ".dll";
+        ASSERT_TRUE(CopyFileA(fake.c_str(), (folder + library + ".dll").c_str(), FALSE)) << library;
+    }
+    NativeFirst order("kiveran.exe", "version");
+    // The stand-in rsrc32.dll notes being loaded in this file.
+    SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
+
+    RunningProgram run(Quoted(program));
+    HWND box = WaitForAnyWindow(run.Id());
+    SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
+    ASSERT_NE(nullptr, box);
+    // Read with the system's version.dll; no rsrc32.dll on the system.
+    EXPECT_EQ(kAboutTitle, GetText(box));
+    EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
+    EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_FALSE(FileExists(calls)) << ReadFileText(calls);
 }
 
 TEST(KiveranProgram, SeveralArgumentsAreRefusedWithTheSeveralFilesMessage)

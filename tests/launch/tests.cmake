@@ -15,7 +15,7 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
   target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
-  add_dependencies(kiveran_program_tests kiveran)
+  add_dependencies(kiveran_program_tests kiveran fake_rsrc32 fake_version)
   gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 180 LABELS program)
   list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
