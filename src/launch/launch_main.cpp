@@ -5,6 +5,7 @@
 #include "about/about_window.h"
 #include "association/drop_handler.h"
 #include "association/message_box.h"
+#include "launch/code_page_guard.h"
 #include "launch/command_args.h"
 #include "launch/resolve_long_path.h"
 
@@ -60,6 +61,9 @@ static void KeepCurrentFolderOutOfLibrarySearch(void)
 int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     KeepCurrentFolderOutOfLibrarySearch();
+    if (!RequireJapaneseCodePage()) {
+        return 0;
+    }
     HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const char* commandLine = GetCommandLineA();
     int count = CountCommandLineArguments(commandLine);

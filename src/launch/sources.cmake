@@ -2,6 +2,7 @@ target_sources(kiveran_portable PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/command_args.cpp)
 if(KIVERAN_WINDOWS)
   target_sources(kiveran_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/code_page_guard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resolve_long_path.cpp)
 endif()
 

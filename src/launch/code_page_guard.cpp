@@ -1,0 +1,68 @@
+#include "launch/code_page_guard.h"
+
+#include <windows.h>
+
+#include "path/bounded_text.h"
+
+enum {
+    JAPANESE_CODE_PAGE = 932,
+    UTF8_CODE_PAGE = 65001,
+    GUARD_TEXT_SIZE = 1024  // the longest text takes under 700 bytes
+};
+
+// Shift-JIS bytes, like every text of the program; converted from code page
+// 932 at run time, whatever the system's own is.
+static const char kCaption[] = "コード ページが違います / Unsupported code page";
+static const char kText[] =
+    "このプログラムは、Windows の日本語の ANSI コード ページ (932) でしか正しく動きません。"
+    "このシステムはいまコード ページ %u を使っているため、何もせずに終了します。\n\n%s\n\n"
+    "This program needs Windows' Japanese ANSI code page (932). This system now uses code "
+    "page %u, so the program ends without doing anything.\n\n%s";
+static const char kUtf8Hint[] =
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにすると、932 に戻ります "
+    "(地域の設定 → 管理 → システム ロケールの変更)。";
+static const char kUtf8HintEnglish[] =
+    "Turning off \"Beta: Use Unicode UTF-8 for worldwide language support\" (Region settings > "
+    "Administrative > Change system locale) brings code page 932 back.";
+static const char kLocaleHint[] =
+    "システム ロケールを「日本語 (日本)」にすると 932 になります "
+    "(地域の設定 → 管理 → システム ロケールの変更)。";
+static const char kLocaleHintEnglish[] =
+    "Setting the system locale to \"Japanese (Japan)\" (Region settings > Administrative > "
+    "Change system locale) gives code page 932.";
+// Only ASCII: for a system that cannot convert from code page 932 at all.
+static const char kEnglishCaption[] = "Unsupported code page";
+static const char kEnglishText[] =
+    "This program needs Windows' Japanese ANSI code page (932). This system now uses code "
+    "page %u, so the program ends without doing anything.\n\n%s";
+
+// text in code page codePage into wide (GUARD_TEXT_SIZE characters).
+static int ToWide(UINT codePage, const char* text, WCHAR* wide)
+{
+    return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text, -1, wide, GUARD_TEXT_SIZE) != 0;
+}
+
+int RequireJapaneseCodePage(void)
+{
+    UINT codePage = GetACP();
+    if (codePage == JAPANESE_CODE_PAGE) {
+        return 1;
+    }
+    int utf8 = codePage == UTF8_CODE_PAGE;
+    char text[GUARD_TEXT_SIZE];
+    WCHAR wideText[GUARD_TEXT_SIZE];
+    WCHAR wideCaption[GUARD_TEXT_SIZE];
+    int shown = FormatText(text, sizeof(text), kText, codePage, utf8 ? kUtf8Hint : kLocaleHint, codePage,
+                           utf8 ? kUtf8HintEnglish : kLocaleHintEnglish)
+                && ToWide(JAPANESE_CODE_PAGE, text, wideText)
+                && ToWide(JAPANESE_CODE_PAGE, kCaption, wideCaption);
+    if (!shown) {
+        // ASCII reads the same in every ANSI code page.
+        FormatText(text, sizeof(text), kEnglishText, codePage, utf8 ? kUtf8HintEnglish : kLocaleHintEnglish);
+        ToWide(CP_ACP, text, wideText);
+        ToWide(CP_ACP, kEnglishCaption, wideCaption);
+    }
+    MessageBeep(MB_OK);
+    MessageBoxW(NULL, wideText, wideCaption, MB_OK);
+    return 0;
+}
