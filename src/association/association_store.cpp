@@ -175,13 +175,23 @@ static int RootedName(char* output, size_t outputSize, HKEY root, const char* su
     return FormatText(output, outputSize, "%s\\%s", kUserClasses, subKey);
 }
 
-// Which of the levels up to last exist under root, one bit a level.
+// Which of the levels up to last exist under root, one bit a level. Only a
+// key that is certainly not there counts as missing: one that cannot be
+// opened for any other reason is left alone by RemoveNewLevels.
 static unsigned ExistingLevels(HKEY root, const LayoutNames* names, int last)
 {
     char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
     unsigned existing = 0;
     for (int level = 0; level <= last; ++level) {
-        if (RootedName(name, sizeof(name), root, names->name[level]) && KeyExists(root, name)) {
+        HKEY key;
+        LONG result = ERROR_SUCCESS;
+        if (RootedName(name, sizeof(name), root, names->name[level])) {
+            result = RegOpenKeyExA(root, name, 0, KEY_READ, &key);
+            if (result == ERROR_SUCCESS) {
+                RegCloseKey(key);
+            }
+        }
+        if (result != ERROR_FILE_NOT_FOUND) {
             existing |= 1u << level;
         }
     }
@@ -229,13 +239,15 @@ static int CopyMachineValues(const char* subKey, HKEY userKey)
     return result == ERROR_NO_MORE_ITEMS;
 }
 
-// In the merged view a per-user key's values replace the machine's: each
-// level that the fallback brought into being gets the machine's values, so
-// that the user sees the type as before but for what is written.
+// In the merged view a per-user key's values replace the machine's: the
+// type's key and its shell key, when the fallback brought them into being,
+// get the machine's values, so that the user sees the type's description and
+// default verb as before. The verb and command keys get none: the machine's
+// MUIVerb or DelegateExecute there would override what the user asked for.
 static int KeepUserView(const LayoutNames* names, int last, unsigned existing)
 {
     char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    for (int level = 0; level <= last; ++level) {
+    for (int level = 0; level <= last && level <= LEVEL_SHELL; ++level) {
         HKEY key;
         if (existing & (1u << level)) {
             continue;
@@ -267,6 +279,8 @@ static int SetLayoutValue(const LayoutNames* names, int level, const char* text,
     unsigned existing = ExistingLevels(root, names, level);
     HKEY key;
     if (!CreateClassKey(root, names->name[level], &key, refused)) {
+        // A create that failed part of the way down leaves the keys above.
+        RemoveNewLevels(root, names, level, existing);
         if (!*refused) {
             return 0;
         }
@@ -274,6 +288,7 @@ static int SetLayoutValue(const LayoutNames* names, int level, const char* text,
         existing = ExistingLevels(root, names, level);
         if (!RootedName(name, sizeof(name), root, names->name[level])
             || !CreateClassKey(root, name, &key, NULL)) {
+            RemoveNewLevels(root, names, level, existing);
             return 0;
         }
     }

@@ -188,6 +188,8 @@ TEST(WriteAssociation, DefaultVerbHandling)
             SetDefault(names.type, "種類の説明");
             SetValue(names.type, "EditFlags", REG_DWORD, std::string("\x00\x00\x01\x00", 4));
             SetValue(names.type + "\\shell", "Extra", REG_SZ, std::string("x", 2));
+            // A verb key's own, which would override the menu text written.
+            SetValue(verbKey, "MUIVerb", REG_SZ, std::string("mui", 4));
             SetDefault(verbKey + "\\command", "old");
             for (const std::string& key : {names.ext, names.type + "\\shell", verbKey, verbKey + "\\command"}) {
                 locks.Add(key);
@@ -205,11 +207,15 @@ TEST(WriteAssociation, DefaultVerbHandling)
             // Nothing written in both places, and no per-user extension key.
             EXPECT_EQ("edit|old", Default(names.type + "\\shell") + "|" + Default(verbKey + "\\command"));
             EXPECT_FALSE(KeyExists(kUserClasses + names.ext, HKEY_CURRENT_USER));
-            // The per-user type and shell keys show what the machine's showed.
+            // The per-user type and shell keys show what the machine's showed;
+            // the verb key only what was written.
+            const std::string machine = "Software\\Classes\\";
             EXPECT_EQ("種類の説明", Default(where + names.type, root));
-            EXPECT_EQ(SnapshotValues(names.type), SnapshotValues(where + names.type, root));
+            EXPECT_EQ(SnapshotValues(machine + names.type, HKEY_LOCAL_MACHINE), SnapshotValues(where + names.type, root));
             SetDefault(where + names.type + "\\shell", "edit", root);
-            EXPECT_EQ(SnapshotValues(names.type + "\\shell"), SnapshotValues(where + names.type + "\\shell", root));
+            EXPECT_EQ(SnapshotValues(machine + names.type + "\\shell", HKEY_LOCAL_MACHINE),
+                      SnapshotValues(where + names.type + "\\shell", root));
+            EXPECT_EQ("=1:4d00\n", SnapshotValues(where + verbKey, root));
         }
     }
 }
