@@ -160,9 +160,8 @@ static int AcceptVerb(HWND dialog, const char* extension)
         FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
     }
     ShowMessage(GetParent(dialog), kVerbCaption, text, MB_OK);
-    HWND edit = GetDlgItem(dialog, IDC_VERB);
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    // Through the dialog manager, which also selects the edit's text.
+    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_VERB), TRUE);
     return 0;
 }
 

@@ -333,9 +333,14 @@ TEST(AssociationRun, VerbThatCannotNameAKeyIsMendedInTheDialog)
         EXPECT_EQ(row.textStart, ReadMessageBox(box).text.substr(0, row.textStart.size()));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitForWindowGone(box));
-        // Still open, with all the user chose; nothing written.
+        // Still open, with all the user chose and the verb to mend in focus;
+        // nothing written.
         Settle(run.dialog.window);
         EXPECT_TRUE(IsWindowVisible(run.dialog.window));
+        GUITHREADINFO focus = {};
+        focus.cbSize = sizeof(focus);
+        ASSERT_TRUE(GetGUIThreadInfo(run.program.info.dwThreadId, &focus));
+        EXPECT_EQ(run.dialog.Control(1137), focus.hwndFocus);
         EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
         EXPECT_TRUE(IsChecked(run.dialog.Control(1041)));
         EXPECT_EQ(before, SnapshotClassRoot());
