@@ -50,8 +50,8 @@ int RequireJapaneseCodePage(void)
     }
     int utf8 = codePage == UTF8_CODE_PAGE;
     char text[GUARD_TEXT_SIZE];
-    WCHAR wideText[GUARD_TEXT_SIZE];
-    WCHAR wideCaption[GUARD_TEXT_SIZE];
+    WCHAR wideText[GUARD_TEXT_SIZE] = L"";
+    WCHAR wideCaption[GUARD_TEXT_SIZE] = L"";
     int shown = FormatText(text, sizeof(text), kText, codePage, utf8 ? kUtf8Hint : kLocaleHint, codePage,
                            utf8 ? kUtf8HintEnglish : kLocaleHintEnglish)
                 && ToWide(JAPANESE_CODE_PAGE, text, wideText)

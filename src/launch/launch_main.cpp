@@ -38,8 +38,11 @@ static void RunForOneArgument(const char* commandLine)
 
 // The shell and the Open dialog load libraries by name into the process; the
 // current folder, which may be any folder the program was started from,
-// leaves their search. (SetDefaultDllDirectories would narrow it further, but
-// also for the shell extensions the Open dialog loads, which it breaks.)
+// leaves their search. Windows hands the setting on to the processes started
+// from this one, such as the program that opens the dropped file, which is
+// the safer search for them too. (SetDefaultDllDirectories would narrow it
+// further, but also for the shell extensions the Open dialog loads, which it
+// breaks.)
 // SetDllDirectoryA is declared only from Windows XP SP1 on, newer than the
 // headers this program is compiled against, so it is looked up.
 static void KeepCurrentFolderOutOfLibrarySearch(void)

@@ -169,12 +169,13 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
 struct NativeFirst {
     std::string key;
     NativeFirst(const std::string& program, const std::string& library)
-        : key("Software\\Wine\\AppDefaults\\" + program + "\\DllOverrides")
+        : key("Software\\Wine\\AppDefaults\\" + program)
     {
         std::string order = "native,builtin";
-        SetValue(key, library, REG_SZ, std::string(order.c_str(), order.size() + 1), HKEY_CURRENT_USER);
+        SetValue(key + "\\DllOverrides", library, REG_SZ, std::string(order.c_str(), order.size() + 1),
+                 HKEY_CURRENT_USER);
     }
-    ~NativeFirst() { DeleteTree("Software\\Wine\\AppDefaults\\kiveran.exe", HKEY_CURRENT_USER); }
+    ~NativeFirst() { DeleteTree(key, HKEY_CURRENT_USER); }
 };
 
 TEST(KiveranProgram, LibrariesPlantedBesideTheProgramAreNeverUsed)
