@@ -56,27 +56,21 @@ int QueryVersionString(const VersionLibrary* library, char* output, void* block,
     return 1;
 }
 
-// No NT-based Windows has the library, so a copy that a search by name
-// finds, in the program's folder, the current folder or on PATH, may have
-// been put there by anyone. Only the system folder's, where Windows 95 kept
-// it, is taken.
-static HMODULE LoadResourcesLibrary(void)
-{
-    return LoadSystemLibrary("rsrc32.dll");
-}
-
 int GetFreeSystemResources(int* system, int* gdi, int* user)
 {
-    HMODULE library = LoadResourcesLibrary();
+    // No NT-based Windows has the library, so a copy that a search by name
+    // finds, in the program's folder, the current folder or on PATH, may have
+    // been put there by anyone. Only the system folder's, where Windows 95
+    // kept it, is taken.
+    HMODULE library = LoadSystemLibrary("rsrc32.dll");
     if (library == NULL) {
         return 0;
     }
-    // Through the generic function pointer type, which converts to any other
-    // without a warning. The name is the 32-bit library's, stdcall decoration
-    // included; the 64-bit edition asks for it as it is, since no 64-bit
-    // library exists that would name its export otherwise.
-    FreeSystemResourcesProc query = (FreeSystemResourcesProc)(void (*)(void))GetProcAddress(
-        library, "_MyGetFreeSystemResources32@4");
+    // The name is the 32-bit library's, stdcall decoration included; the
+    // 64-bit edition asks for it as it is, since no 64-bit library exists that
+    // would name its export otherwise.
+    FreeSystemResourcesProc query =
+        (FreeSystemResourcesProc)FindLibraryFunction(library, "_MyGetFreeSystemResources32@4");
     if (query == NULL) {
         FreeLibrary(library);
         return 0;

@@ -2,13 +2,6 @@
 
 #include "path/system_library.h"
 
-// Through the generic function pointer type, which converts to any other
-// without a warning.
-static void (*FindFunction(HMODULE module, const char* name))(void)
-{
-    return (void (*)(void))GetProcAddress(module, name);
-}
-
 int LoadVersionLibrary(VersionLibrary* library)
 {
     library->module = LoadSystemLibrary("version.dll");
@@ -19,9 +12,9 @@ int LoadVersionLibrary(VersionLibrary* library)
         return 0;
     }
     library->getFileVersionInfoSize =
-        (GetFileVersionInfoSizeProc)FindFunction(library->module, "GetFileVersionInfoSizeA");
-    library->getFileVersionInfo = (GetFileVersionInfoProc)FindFunction(library->module, "GetFileVersionInfoA");
-    library->verQueryValue = (VerQueryValueProc)FindFunction(library->module, "VerQueryValueA");
+        (GetFileVersionInfoSizeProc)FindLibraryFunction(library->module, "GetFileVersionInfoSizeA");
+    library->getFileVersionInfo = (GetFileVersionInfoProc)FindLibraryFunction(library->module, "GetFileVersionInfoA");
+    library->verQueryValue = (VerQueryValueProc)FindLibraryFunction(library->module, "VerQueryValueA");
     if (library->getFileVersionInfoSize == NULL || library->getFileVersionInfo == NULL
         || library->verQueryValue == NULL) {
         FreeVersionLibrary(library);

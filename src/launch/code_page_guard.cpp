@@ -11,11 +11,15 @@ enum {
 };
 
 // Shift-JIS bytes, like every text of the program; converted from code page
-// 932 at run time, whatever the system's own is.
-static const char kCaption[] = "コード ページが違います / Unsupported code page";
+// 932 at run time, whatever the system's own is. The English half is ASCII,
+// which reads the same in every ANSI code page, and is shown alone when 932
+// cannot be converted at all.
+static const char kCaption[] = "コード ページが違います / %s";
+static const char kEnglishCaption[] = "Unsupported code page";
 static const char kText[] =
     "このプログラムは、Windows の日本語の ANSI コード ページ (932) でしか正しく動きません。"
-    "このシステムはいまコード ページ %u を使っているため、何もせずに終了します。\n\n%s\n\n"
+    "このシステムはいまコード ページ %u を使っているため、何もせずに終了します。\n\n%s\n\n%s";
+static const char kEnglishText[] =
     "This program needs Windows' Japanese ANSI code page (932). This system now uses code "
     "page %u, so the program ends without doing anything.\n\n%s";
 static const char kUtf8Hint[] =
@@ -30,11 +34,6 @@ static const char kLocaleHint[] =
 static const char kLocaleHintEnglish[] =
     "Setting the system locale to \"Japanese (Japan)\" (Region settings > Administrative > "
     "Change system locale) gives code page 932.";
-// Only ASCII: for a system that cannot convert from code page 932 at all.
-static const char kEnglishCaption[] = "Unsupported code page";
-static const char kEnglishText[] =
-    "This program needs Windows' Japanese ANSI code page (932). This system now uses code "
-    "page %u, so the program ends without doing anything.\n\n%s";
 
 // text in code page codePage into wide (GUARD_TEXT_SIZE characters).
 static int ToWide(UINT codePage, const char* text, WCHAR* wide)
@@ -49,17 +48,18 @@ int RequireJapaneseCodePage(void)
         return 1;
     }
     int utf8 = codePage == UTF8_CODE_PAGE;
+    char english[GUARD_TEXT_SIZE];
     char text[GUARD_TEXT_SIZE];
+    char caption[GUARD_TEXT_SIZE];
     WCHAR wideText[GUARD_TEXT_SIZE] = L"";
     WCHAR wideCaption[GUARD_TEXT_SIZE] = L"";
-    int shown = FormatText(text, sizeof(text), kText, codePage, utf8 ? kUtf8Hint : kLocaleHint, codePage,
-                           utf8 ? kUtf8HintEnglish : kLocaleHintEnglish)
+    FormatText(english, sizeof(english), kEnglishText, codePage, utf8 ? kUtf8HintEnglish : kLocaleHintEnglish);
+    int shown = FormatText(text, sizeof(text), kText, codePage, utf8 ? kUtf8Hint : kLocaleHint, english)
+                && FormatText(caption, sizeof(caption), kCaption, kEnglishCaption)
                 && ToWide(JAPANESE_CODE_PAGE, text, wideText)
-                && ToWide(JAPANESE_CODE_PAGE, kCaption, wideCaption);
+                && ToWide(JAPANESE_CODE_PAGE, caption, wideCaption);
     if (!shown) {
-        // ASCII reads the same in every ANSI code page.
-        FormatText(text, sizeof(text), kEnglishText, codePage, utf8 ? kUtf8HintEnglish : kLocaleHintEnglish);
-        ToWide(CP_ACP, text, wideText);
+        ToWide(CP_ACP, english, wideText);
         ToWide(CP_ACP, kEnglishCaption, wideCaption);
     }
     MessageBeep(MB_OK);

@@ -8,6 +8,7 @@
 #include "launch/code_page_guard.h"
 #include "launch/command_args.h"
 #include "launch/resolve_long_path.h"
+#include "path/system_library.h"
 
 enum {
     // Any argument of up to 259 UTF-16 characters fits in its Shift-JIS bytes.
@@ -48,8 +49,8 @@ static void RunForOneArgument(const char* commandLine)
 static void KeepCurrentFolderOutOfLibrarySearch(void)
 {
     typedef BOOL(WINAPI * SetDllDirectoryProc)(LPCSTR);
-    SetDllDirectoryProc setDllDirectory = (SetDllDirectoryProc)(void (*)(void))GetProcAddress(
-        GetModuleHandleA("kernel32.dll"), "SetDllDirectoryA");
+    SetDllDirectoryProc setDllDirectory =
+        (SetDllDirectoryProc)FindLibraryFunction(GetModuleHandleA("kernel32.dll"), "SetDllDirectoryA");
     if (setDllDirectory != NULL) {
         setDllDirectory("");
     }

@@ -13,3 +13,8 @@ HMODULE LoadSystemLibrary(const char* name)
     }
     return LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
+
+LibraryFunction FindLibraryFunction(HMODULE library, const char* name)
+{
+    return (LibraryFunction)GetProcAddress(library, name);
+}

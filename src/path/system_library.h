@@ -10,4 +10,9 @@
 // first. Null when it is not there or its path does not fit.
 HMODULE LoadSystemLibrary(const char* name);
 
+// A function of a loaded library, or null, as the generic function pointer
+// type, which converts to any other without a warning.
+typedef void (*LibraryFunction)(void);
+LibraryFunction FindLibraryFunction(HMODULE library, const char* name);
+
 #endif
