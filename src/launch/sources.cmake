@@ -33,7 +33,7 @@ if(KIVERAN_WINDOWS)
   # cannot take it as up to date.
   add_custom_command(TARGET kiveran POST_BUILD
     COMMAND sh -c "\"$1\" --exactly \"$2\" \"$3\" \"$4\" || { rm -f \"$4\"; exit 1; }" check
-            ${PROJECT_SOURCE_DIR}/tests/rig/check-imports.sh
+            ${PROJECT_SOURCE_DIR}/cmake/check-imports.sh
             "advapi32 comdlg32 gdi32 kernel32 msvcrt ole32 shell32 user32"
             ${KIVERAN_MINGW_TRIPLE}-objdump $<TARGET_FILE:kiveran>
     VERBATIM)

@@ -86,8 +86,14 @@ static void AppendHex(std::string* out, const BYTE* data, DWORD size)
     }
 }
 
-static void AppendValues(HKEY key, std::string* out)
+static void SnapshotKey(HKEY parent, const std::string& path, std::string* out)
 {
+    HKEY key;
+    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        out->append("[missing ").append(path).append("]\n");
+        return;
+    }
+    out->append("[").append(path).append("]\n");
     std::vector<char> name(16384);
     std::vector<BYTE> data(1 << 16);
     for (DWORD i = 0;; ++i) {
@@ -101,18 +107,6 @@ static void AppendValues(HKEY key, std::string* out)
         AppendHex(out, data.data(), dataSize);
         out->append("\n");
     }
-}
-
-static void SnapshotKey(HKEY parent, const std::string& path, std::string* out)
-{
-    HKEY key;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        out->append("[missing ").append(path).append("]\n");
-        return;
-    }
-    out->append("[").append(path).append("]\n");
-    AppendValues(key, out);
-    std::vector<char> name(16384);
     std::vector<std::string> children;
     for (DWORD i = 0;; ++i) {
         DWORD nameSize = (DWORD)name.size();
@@ -125,18 +119,6 @@ static void SnapshotKey(HKEY parent, const std::string& path, std::string* out)
     for (const std::string& child : children) {
         SnapshotKey(parent, path.empty() ? child : path + "\\" + child, out);
     }
-}
-
-std::string SnapshotValues(const std::string& key, HKEY root)
-{
-    HKEY handle;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    std::string out;
-    AppendValues(handle, &out);
-    RegCloseKey(handle);
-    return out;
 }
 
 std::string SnapshotTree(const std::string& key, HKEY root)

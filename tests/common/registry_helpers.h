@@ -27,11 +27,9 @@ bool KeyExists(const std::string& key, HKEY root = HKEY_CLASSES_ROOT);
 // The default value: true with its text (without the NUL), or false when absent.
 bool ReadDefault(const std::string& key, std::string* text, HKEY root = HKEY_CLASSES_ROOT);
 
-// Every key, value name, type and data byte below a key of the class root,
-// as one text: equal snapshots mean byte-for-byte equal trees.
+// Every key, value name, type and data byte below a key of the class root (or
+// of root), as one text: equal snapshots mean byte-for-byte equal trees.
 std::string SnapshotTree(const std::string& key, HKEY root = HKEY_CLASSES_ROOT);
-// The value names, types and data of one key (not of its subkeys).
-std::string SnapshotValues(const std::string& key, HKEY root = HKEY_CLASSES_ROOT);
 // The same for the whole class root (both HKLM and HKCU classes).
 std::string SnapshotClassRoot();
 

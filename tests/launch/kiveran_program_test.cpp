@@ -132,16 +132,30 @@ struct Association {
 
 TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
 {
-    std::string plainCopy = MakeTempFolder("kvplain") + "kiveran.exe";
+    std::string plainFolder = MakeTempFolder("kvplain");
+    std::string plainCopy = plainFolder + "kiveran.exe";
     std::string blankFolder = MakeTempFolder("kvblank") + "my tools\\";
     ASSERT_TRUE(CreateDirectoryA(blankFolder.c_str(), NULL));
     std::string blankCopy = blankFolder + "kiveran.exe";
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), plainCopy.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), blankCopy.c_str(), FALSE));
+    // Stand-ins planted beside the plain copy: the program must read its
+    // version block with the system's version.dll and never load the
+    // rsrc32.dll, which notes any load in calls.
+    for (const char* library : {"version", "rsrc32"}) {
+        std::string fake = BinFolder() + "about-fakes\\" + library + "\\" + library + ".dll";
+        ASSERT_TRUE(CopyFileA(fake.c_str(), (plainFolder + library + ".dll").c_str(), FALSE)) << library;
+    }
+    // Windows looks for a library that is not a KnownDLL beside the program
+    // first, as Wine does for one program and one library told native first.
+    const std::string order = "Software\\Wine\\AppDefaults\\kiveran.exe";
+    SetValue(order + "\\DllOverrides", "version", REG_SZ, std::string("native,builtin", 15), HKEY_CURRENT_USER);
+    std::string calls = plainFolder + "rsrc32-calls.log";
+    SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
 
     const CommandRow rows[] = {
         {"quoted name", Quoted(ProgramPath())},
-        {"unquoted name", plainCopy},
+        {"unquoted name, libraries planted beside it", plainCopy},
         {"quoted name with blanks", Quoted(blankCopy)},
         {"trailing blanks and tabs", Quoted(ProgramPath()) + "  \t "},
     };
@@ -153,6 +167,8 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
 
         HWND box = WaitForWindow(kAboutTitle, run.Id());
         ASSERT_NE(nullptr, box);
+        EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
+        EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
         Sleep(500);
         EXPECT_FALSE(HasExited(run.program)) << "ended while the About box was open";
         EXPECT_TRUE(IsWindowVisible(box));
@@ -161,47 +177,8 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
         EXPECT_EQ(0, FinishProgram(&run.program));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
-}
-
-// Windows looks for a library that is not a KnownDLL beside the program
-// first, as Wine does for one program and one library when its load order
-// for them says native first.
-struct NativeFirst {
-    std::string key;
-    NativeFirst(const std::string& program, const std::string& library)
-        : key("Software\\Wine\\AppDefaults\\" + program)
-    {
-        std::string order = "native,builtin";
-        SetValue(key + "\\DllOverrides", library, REG_SZ, std::string(order.c_str(), order.size() + 1),
-                 HKEY_CURRENT_USER);
-    }
-    ~NativeFirst() { DeleteTree(key, HKEY_CURRENT_USER); }
-};
-
-TEST(KiveranProgram, LibrariesPlantedBesideTheProgramAreNeverUsed)
-{
-    std::string folder = MakeTempFolder("kvplant");
-    std::string program = folder + "kiveran.exe";
-    std::string calls = folder + "rsrc32-calls.log";
-    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), program.c_str(), FALSE));
-    for (const char* library : {"version", "rsrc32"}) {
-        std::string fake = BinFolder() + "about-fakes\\" + library + "\\" + library + ".dll";
-        ASSERT_TRUE(CopyFileA(fake.c_str(), (folder + library + ".dll").c_str(), FALSE)) << library;
-    }
-    NativeFirst order("kiveran.exe", "version");
-    // The stand-in rsrc32.dll notes being loaded in this file.
-    SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", calls.c_str());
-
-    RunningProgram run(Quoted(program));
-    HWND box = WaitForAnyWindow(run.Id());
     SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
-    ASSERT_NE(nullptr, box);
-    // Read with the system's version.dll; no rsrc32.dll on the system.
-    EXPECT_EQ(kAboutTitle, GetText(box));
-    EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
-    EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    DeleteTree(order, HKEY_CURRENT_USER);
     EXPECT_FALSE(FileExists(calls)) << ReadFileText(calls);
 }
 
@@ -354,4 +331,27 @@ TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
     EXPECT_EQ(Quoted(association.old) + " \"%1\"",
               Default(association.type + "\\shell\\open\\command"));
     EXPECT_FALSE(KeyExists(shortExt));
+}
+
+// Run on its own under an English locale, which gives Wine's programs, and
+// the program this one starts, ANSI code page 1252 (tests/launch/tests.cmake).
+TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
+{
+    ASSERT_EQ(1252u, GetACP()) << "started under an English locale";
+    std::string dropped = MakeTempFolder("kvcp") + "memo.kvcp";
+    WriteFileText(dropped, "x");
+    std::string before = SnapshotClassRoot();
+    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    HWND box = WaitForAnyWindow(run.Id());
+    ASSERT_NE(nullptr, box);
+    // Read in UTF-16: the Japanese comes through whatever the code page.
+    WCHAR text[2048] = L"";
+    GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 2048);
+    for (const WCHAR* part : {L"日本語の ANSI コード ページ (932)", L"1252", L"Japanese ANSI code page (932)"}) {
+        EXPECT_NE(nullptr, wcsstr(text, part));
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    // The one message was all: no dialog followed, nothing was written.
+    EXPECT_EQ(before, SnapshotClassRoot());
 }

@@ -3,7 +3,7 @@
 # (a MinGW runtime such as libstdc++-6.dll, libgcc_s or libwinpthread), or,
 # with --exactly, any other set of DLLs than the one listed.
 #
-#   tests/rig/check-imports.sh [--exactly "DLL ..."] OBJDUMP BINARY...
+#   cmake/check-imports.sh [--exactly "DLL ..."] OBJDUMP BINARY...
 set -u
 exactly=""
 if [ "${1:-}" = "--exactly" ]; then
