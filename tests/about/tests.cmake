@@ -4,27 +4,19 @@ target_sources(portable_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about_texts_test.cpp)
 
 if(KIVERAN_WINDOWS)
-  # Stand-ins for the system's rsrc32.dll, each in a folder of its own so
-  # that no test program finds one by accident.
-  foreach(variant IN ITEMS rsrc32 rsrc32_undecorated)
+  # Stand-ins for the system's rsrc32.dll and version.dll, each in a folder
+  # of its own so that no test program finds one by accident.
+  foreach(variant IN ITEMS rsrc32 rsrc32_undecorated version)
+    string(REGEX MATCH "^[a-z0-9]+" library ${variant})
     add_library(fake_${variant} SHARED
-      ${CMAKE_CURRENT_LIST_DIR}/fake_rsrc32.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/fake_${library}.cpp
       ${CMAKE_CURRENT_LIST_DIR}/fake_${variant}.def)
     target_link_libraries(fake_${variant} PRIVATE kiveran_test_flags)
     set_target_properties(fake_${variant} PROPERTIES
-      PREFIX "" OUTPUT_NAME rsrc32
+      PREFIX "" OUTPUT_NAME ${library}
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/about-fakes/${variant}
       ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/about-fakes/${variant})
   endforeach()
-  # And one for version.dll, planted beside the program.
-  add_library(fake_version SHARED
-    ${CMAKE_CURRENT_LIST_DIR}/fake_version.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fake_version.def)
-  target_link_libraries(fake_version PRIVATE kiveran_test_flags)
-  set_target_properties(fake_version PROPERTIES
-    PREFIX "" OUTPUT_NAME version
-    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/about-fakes/version
-    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/about-fakes/version)
 
   # The About box against the platform, in the test program's own process.
   target_sources(platform_tests PRIVATE

@@ -139,15 +139,13 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
     std::string blankCopy = blankFolder + "kiveran.exe";
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), plainCopy.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), blankCopy.c_str(), FALSE));
-    // Stand-ins planted beside the plain copy: the program must read its
-    // version block with the system's version.dll and never load the
-    // rsrc32.dll, which notes any load in calls.
+    // Planted beside the plain copy, never to be used (the rsrc32 stand-in
+    // notes a load in calls).
     for (const char* library : {"version", "rsrc32"}) {
         std::string fake = BinFolder() + "about-fakes\\" + library + "\\" + library + ".dll";
         ASSERT_TRUE(CopyFileA(fake.c_str(), (plainFolder + library + ".dll").c_str(), FALSE)) << library;
     }
-    // Windows looks for a library that is not a KnownDLL beside the program
-    // first, as Wine does for one program and one library told native first.
+    // Wine then searches the program's folder for version.dll first, as Windows does.
     const std::string order = "Software\\Wine\\AppDefaults\\kiveran.exe";
     SetValue(order + "\\DllOverrides", "version", REG_SZ, std::string("native,builtin", 15), HKEY_CURRENT_USER);
     std::string calls = plainFolder + "rsrc32-calls.log";
