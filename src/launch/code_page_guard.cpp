@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "common/code_page_text.h"
 #include "path/bounded_text.h"
 
 enum {
-    JAPANESE_CODE_PAGE = 932,
-    UTF8_CODE_PAGE = 65001,
+        UTF8_CODE_PAGE = 65001,
     GUARD_TEXT_SIZE = 1024  // the longest text takes under 700 bytes
 };
 
@@ -35,16 +35,10 @@ static const char kLocaleHintEnglish[] =
     "Setting the system locale to \"Japanese (Japan)\" (Region settings > Administrative > "
     "Change system locale) gives code page 932.";
 
-// text in code page codePage into wide (GUARD_TEXT_SIZE characters).
-static int ToWide(UINT codePage, const char* text, WCHAR* wide)
-{
-    return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text, -1, wide, GUARD_TEXT_SIZE) != 0;
-}
-
 int RequireJapaneseCodePage(void)
 {
     UINT codePage = GetACP();
-    if (codePage == JAPANESE_CODE_PAGE) {
+    if (codePage == PROGRAM_CODE_PAGE) {
         return 1;
     }
     int utf8 = codePage == UTF8_CODE_PAGE;
@@ -56,11 +50,11 @@ int RequireJapaneseCodePage(void)
     FormatText(english, sizeof(english), kEnglishText, codePage, utf8 ? kUtf8HintEnglish : kLocaleHintEnglish);
     int shown = FormatText(text, sizeof(text), kText, codePage, utf8 ? kUtf8Hint : kLocaleHint, english)
                 && FormatText(caption, sizeof(caption), kCaption, kEnglishCaption)
-                && ToWide(JAPANESE_CODE_PAGE, text, wideText)
-                && ToWide(JAPANESE_CODE_PAGE, caption, wideCaption);
+                && ProgramTextToWide(text, wideText, GUARD_TEXT_SIZE)
+                && ProgramTextToWide(caption, wideCaption, GUARD_TEXT_SIZE);
     if (!shown) {
-        ToWide(CP_ACP, english, wideText);
-        ToWide(CP_ACP, kEnglishCaption, wideCaption);
+        ProgramTextToWide(english, wideText, GUARD_TEXT_SIZE, CP_ACP);
+        ProgramTextToWide(kEnglishCaption, wideCaption, GUARD_TEXT_SIZE, CP_ACP);
     }
     MessageBeep(MB_OK);
     MessageBoxW(NULL, wideText, wideCaption, MB_OK);
