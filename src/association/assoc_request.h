@@ -9,6 +9,15 @@ enum {
     ASSOC_KEY_NAME_SIZE = 264
 };
 
+// A registry value exactly as it was read (UTF-16 with its NUL, and its
+// type), so that a text the user left alone goes back unchanged even where
+// code page 932 cannot hold it.
+struct StoredValue {
+    unsigned long type;  // 0 when nothing was read
+    unsigned long size;  // bytes of data
+    unsigned char data[2 * ASSOC_TEXT_SIZE];
+};
+
 struct AssocRequest {
     int runAfter;        // open the dropped file once the association is written
     int quoteFileName;   // put the %1 placeholder of the command in double quotes
@@ -16,6 +25,13 @@ struct AssocRequest {
     char verb[ASSOC_TEXT_SIZE];
     char menuText[ASSOC_TEXT_SIZE];
     char commandLine[ASSOC_TEXT_SIZE];
+    // What the reader found for the verb it read: written back in place of
+    // menuText and commandLine when the dialog says the user kept them.
+    char storedVerb[ASSOC_TEXT_SIZE];
+    StoredValue storedMenuText;
+    StoredValue storedCommand;
+    int keepMenuText;
+    int keepCommand;
 };
 
 static_assert(sizeof(int) == 4, "the switches are 32-bit integers");

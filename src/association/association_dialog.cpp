@@ -1,12 +1,17 @@
 #include "association/association_dialog.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
+#include <shlobj.h>
 #include <stddef.h>
 
 #include "association/association_keys.h"
 #include "association/association_store.h"
 #include "association/command_line.h"
 #include "association/message_box.h"
+#include "association/picked_program.h"
+#include "association/save_overrides.h"
+#include "common/code_page_text.h"
 #include "path/bounded_text.h"
 #include "path/module_file.h"
 #include "path/sjis_path.h"
@@ -25,6 +30,11 @@ static const char kVerbTooLongText[] =
     "動詞が長すぎます。\n\n"
     "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
     "動詞を短くしてから、もう一度「OK」を押してください。";
+static const char kEmptyCommandCaption[] = "コマンドラインが空です";
+static const char kEmptyCommandText[] =
+    "コマンドラインが空のままでは、この種類のファイルを開けなくなるため、保存できません。\n\n"
+    "ファイルを開くプログラムを一覧から選ぶか、コマンドラインを入力してから、"
+    "もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
@@ -73,14 +83,31 @@ BOOL OpenFileDialogEx(HWND owner, HINSTANCE instance, const char* templateName,
     return GetOpenFileNameA(&dialog);
 }
 
+// What the hook keeps between messages. It lives on RunAssociationDialog's
+// stack and reaches the hook through the record's custom data.
+struct DialogSession {
+    const char* extension;
+    WCHAR lastProgram[MAX_PATH];  // the file 1010 was last written for, or empty
+    int commandIsStored;          // 1010 shows the stored command as it was read
+};
+
+static DialogSession* GetSession(HWND dialog)
+{
+    return (DialogSession*)GetWindowLongPtrA(dialog, DWLP_USER);
+}
+
 int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extension)
 {
+    DialogSession session;
+    ZeroMemory(&session, sizeof(session));
+    session.extension = extension;
+    // The program the dialog opens with is the one the stored command is for.
+    ProgramTextToWide(request->commandLine, session.lastProgram, MAX_PATH);
     g_dialogRequest = *request;
-    // The hook finds the extension in the record's custom data.
     BOOL confirmed = OpenFileDialogEx(owner, GetModuleHandleA(NULL), "CUSTOM_BOX", AssocDialogHook,
                                       kAssocDialogFlags, request->commandLine,
                                       request->commandLine, kDialogTitle, kFilter,
-                                      (LPARAM)extension);
+                                      (LPARAM)&session);
     if (!confirmed) {
         return 0;
     }
@@ -89,34 +116,90 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
     return 1;
 }
 
-void RefreshCommandLine(HWND dialog)
+// The Open dialog's file-name box: a combo box on Windows, an edit under Wine.
+static HWND FileNameBox(HWND openDialog)
 {
-    HWND openDialog = GetParent(dialog);
-    char path[MAX_PATH] = "";
-    char command[MAX_PATH];
-    // The folder path comes first into the same buffer; when the file path
-    // cannot be had it stays, or nothing does.
-    LRESULT length = SendMessageA(openDialog, CDM_GETFOLDERPATH, sizeof(path), (LPARAM)path);
-    TerminateText(path, sizeof(path));
-    if (length > 0 && path[0] != '\0') {
-        SendMessageA(openDialog, CDM_GETFILEPATH, sizeof(path), (LPARAM)path);
-    } else {
-        SendMessageA(openDialog, CDM_GETSPEC, sizeof(path), (LPARAM)path);
+    HWND box = GetDlgItem(openDialog, cmb13);
+    return box != NULL ? box : GetDlgItem(openDialog, edt1);
+}
+
+// The file the Open dialog names, in UTF-16: the name in the file-name box
+// (typed or selected; a full path stands alone) in the folder shown. The
+// dialog's own answers are code page 932, where a name may be substituted.
+static int GetNamedFile(HWND openDialog, WCHAR* path)
+{
+    BYTE folderList[4096];
+    WCHAR name[MAX_PATH] = L"";
+    path[0] = L'\0';
+    GetWindowTextW(FileNameBox(openDialog), name, MAX_PATH);
+    WCHAR* start = name;
+    size_t length = (size_t)lstrlenW(name);
+    if (length >= 2 && name[0] == L'"' && name[length - 1] == L'"') {
+        name[length - 1] = L'\0';
+        ++start;
     }
-    TerminateText(path, sizeof(path));
+    int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':' && start[2] == L'\\');
+    LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
+    if (full || size <= 0 || size > (LRESULT)sizeof(folderList)
+        || !SHGetPathFromIDListW((LPCITEMIDLIST)folderList, path) || path[0] == L'\0') {
+        path[0] = L'\0';
+    }
+    size_t folderLength = (size_t)lstrlenW(path);
+    if (folderLength > 0 && path[folderLength - 1] != L'\\' && start[0] != L'\0') {
+        path[folderLength++] = L'\\';
+    }
+    if (folderLength + (size_t)lstrlenW(start) >= MAX_PATH) {
+        path[0] = L'\0';
+        return 0;
+    }
+    lstrcpynW(path + folderLength, start, (int)(MAX_PATH - folderLength));
+    return path[0] != L'\0';
+}
+
+// Writes 1010 for the program at picked (a shortcut gives its target). The
+// edit holds what will be stored, at most 259 bytes, and never a substituted
+// path: what cannot be had that way leaves it empty, with a warning beep.
+static int WriteCommandFor(HWND dialog, const WCHAR* picked)
+{
+    DialogSession* session = GetSession(dialog);
+    char program[MAX_PATH];
+    char command[MAX_PATH];
+    int fault = ResolvePickedProgram(picked, program);
     int quote = IsDlgButtonChecked(dialog, IDC_QUOTE_FILE_NAME) == BST_CHECKED;
-    // The edit holds what will be stored, at most 259 bytes: a command that
-    // does not fit is not shown cut (it would not run); the edit is emptied
-    // and the user hears a warning instead.
-    if (!FormatCommandLine(command, ASSOC_READ_SIZE, path, quote)) {
+    if (fault != PICKED_PROGRAM_OK || !FormatCommandLine(command, ASSOC_READ_SIZE, program, quote)) {
+        command[0] = '\0';
         MessageBeep(MB_ICONEXCLAMATION);
     }
     SetDlgItemTextA(dialog, IDC_COMMAND_LINE, command);
+    SendDlgItemMessageA(dialog, IDC_COMMAND_LINE, EM_SETMODIFY, FALSE, 0);
+    session->commandIsStored = 0;
+    lstrcpynW(session->lastProgram, fault == PICKED_PROGRAM_OK ? picked : L"", MAX_PATH);
+    return fault;
+}
+
+// With no file named (the dialog has just opened, or a folder is selected)
+// the command stays as it is: a folder is no program.
+void RefreshCommandLine(HWND dialog)
+{
+    WCHAR picked[MAX_PATH];
+    if (GetWindowTextLengthW(FileNameBox(GetParent(dialog))) > 0 && GetNamedFile(GetParent(dialog), picked)) {
+        WriteCommandFor(dialog, picked);
+    }
 }
 
 static void CheckButton(HWND dialog, int id, int checked)
 {
     CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// A stored text shown as it is, in UTF-16; else the text in code page 932.
+static void ShowText(HWND dialog, int id, const StoredValue* stored, const char* text)
+{
+    if (stored->type != 0) {
+        SetDlgItemTextW(dialog, id, (const WCHAR*)stored->data);
+    } else {
+        SetDlgItemTextA(dialog, id, text);
+    }
 }
 
 static void OnInitDone(HWND dialog)
@@ -128,7 +211,18 @@ static void OnInitDone(HWND dialog)
     CheckButton(dialog, IDC_QUOTE_FILE_NAME, g_dialogRequest.quoteFileName);
     CheckButton(dialog, IDC_SET_DEFAULT_VERB, g_dialogRequest.setDefaultVerb);
     SetDlgItemTextA(dialog, IDC_VERB, g_dialogRequest.verb);
-    SetDlgItemTextA(dialog, IDC_MENU_TEXT, g_dialogRequest.menuText);
+    ShowText(dialog, IDC_MENU_TEXT, &g_dialogRequest.storedMenuText, g_dialogRequest.menuText);
+    // The command as stored, so that OK without choosing a program keeps it.
+    // A selection the dialog makes at start rewrites it.
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_COMMAND_LINE)) == 0) {
+        ShowText(dialog, IDC_COMMAND_LINE, &g_dialogRequest.storedCommand, "");
+        GetSession(dialog)->commandIsStored = g_dialogRequest.storedCommand.type != 0;
+    }
+}
+
+static int IsModified(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, EM_GETMODIFY, 0, 0) != 0;
 }
 
 static void CaptureDialog(HWND dialog)
@@ -139,18 +233,30 @@ static void CaptureDialog(HWND dialog)
     GetDlgItemTextA(dialog, IDC_COMMAND_LINE, g_dialogRequest.commandLine, ASSOC_READ_SIZE);
     GetDlgItemTextA(dialog, IDC_VERB, g_dialogRequest.verb, ASSOC_READ_SIZE);
     GetDlgItemTextA(dialog, IDC_MENU_TEXT, g_dialogRequest.menuText, ASSOC_READ_SIZE);
+    // Texts the user left alone go back exactly as they were read.
+    g_dialogRequest.keepMenuText = !IsModified(dialog, IDC_MENU_TEXT);
+    g_dialogRequest.keepCommand = GetSession(dialog)->commandIsStored && !IsModified(dialog, IDC_COMMAND_LINE);
 }
 
-// A verb that cannot name its keys is refused here, while the user can
-// still mend it: the message is owned by the Open dialog, which stays open
-// with everything the user chose. 1 when the verb may be saved.
-static int AcceptVerb(HWND dialog, const char* extension)
+// Every refusal at OK: a message owned by the Open dialog, which stays open
+// with everything the user chose, and the focus on the field to mend.
+static int RefuseAtOk(HWND dialog, int id, const char* caption, const char* text)
+{
+    ShowMessage(GetParent(dialog), caption, text, MB_OK);
+    // Through the dialog manager, which also selects the edit's text.
+    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, id), TRUE);
+    return 0;
+}
+
+// A verb that cannot name its keys, or cannot be the default, is refused
+// while the user can still mend it. 1 when the verb may be saved.
+static int AcceptVerb(HWND dialog)
 {
     char verb[ASSOC_TEXT_SIZE];
     char text[512];  // the longer text takes under 300 bytes
     size_t room = 0;
     GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    int fault = CheckVerbForSaving(extension, verb, &room);
+    int fault = CheckVerbForSaving(GetSession(dialog)->extension, verb, &room);
     if (fault == VERB_FAULT_NONE) {
         return 1;
     }
@@ -159,8 +265,61 @@ static int AcceptVerb(HWND dialog, const char* extension)
     } else {
         FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
     }
-    ShowMessage(GetParent(dialog), kVerbCaption, text, MB_OK);
-    // Through the dialog manager, which also selects the edit's text.
+    return RefuseAtOk(dialog, IDC_VERB, kVerbCaption, text);
+}
+
+// path's long form, or path itself where it has none (MAX_PATH characters).
+static void LongForm(const WCHAR* path, WCHAR* longPath)
+{
+    DWORD length = path[0] != L'\0' ? GetLongPathNameW(path, longPath, MAX_PATH) : 0;
+    if (length == 0 || length >= MAX_PATH) {
+        lstrcpynW(longPath, path, MAX_PATH);
+    }
+}
+
+// A program chosen since 1010 was last written, selected or typed, gives the
+// command, unless the user typed into 1010 since; an empty one is refused.
+static int AcceptCommand(HWND dialog, const OPENFILENAMEA* record)
+{
+    DialogSession* session = GetSession(dialog);
+    WCHAR named[MAX_PATH];
+    WCHAR longNamed[MAX_PATH];
+    WCHAR longLast[MAX_PATH];
+    if (!IsModified(dialog, IDC_COMMAND_LINE)
+        && (GetNamedFile(GetParent(dialog), named) || ProgramTextToWide(record->lpstrFile, named, MAX_PATH))) {
+        // Short and long forms of one file are the same program.
+        LongForm(named, longNamed);
+        LongForm(session->lastProgram, longLast);
+        int fault = lstrcmpiW(longNamed, longLast) != 0 ? WriteCommandFor(dialog, named) : PICKED_PROGRAM_OK;
+        if (fault != PICKED_PROGRAM_OK) {
+            return RefuseAtOk(dialog, IDC_COMMAND_LINE, kPickedProgramCaption, DescribePickedProgramFault(fault));
+        }
+    }
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_COMMAND_LINE)) == 0) {
+        return RefuseAtOk(dialog, IDC_COMMAND_LINE, kEmptyCommandCaption, kEmptyCommandText);
+    }
+    return 1;
+}
+
+// Values that make Windows use something else than what is saved: the user
+// is asked before anything is written. 1 to save.
+static int AcceptOverrides(HWND dialog)
+{
+    char verb[ASSOC_TEXT_SIZE];
+    char written[ASSOC_TEXT_SIZE];
+    char text[1024];
+    int setDefault = IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED;
+    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
+    if (!FindWrittenVerb(GetSession(dialog)->extension, verb, setDefault, written)) {
+        return 1;
+    }
+    unsigned overrides = FindSaveOverrides(GetSession(dialog)->extension, written);
+    if (overrides == 0 || !ComposeOverrideQuestion(overrides, text, sizeof(text))) {
+        return 1;
+    }
+    if (ShowMessage(GetParent(dialog), kOverrideCaption, text, MB_YESNO | MB_DEFBUTTON2) == IDYES) {
+        return 1;
+    }
     SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_VERB), TRUE);
     return 0;
 }
@@ -177,7 +336,8 @@ static UINT_PTR OnNotify(HWND dialog, const NMHDR* header)
         RefreshCommandLine(dialog);
         break;
     case CDN_FILEOK:
-        if (!AcceptVerb(dialog, (const char*)((const OFNOTIFYA*)header)->lpOFN->lCustData)) {
+        if (!AcceptVerb(dialog) || !AcceptCommand(dialog, ((const OFNOTIFYA*)header)->lpOFN)
+            || !AcceptOverrides(dialog)) {
             SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
             return 1;
         }
@@ -190,6 +350,10 @@ static UINT_PTR OnNotify(HWND dialog, const NMHDR* header)
 UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_INITDIALOG:
+        // The session, from the record's custom data, for the messages to come.
+        SetWindowLongPtrA(dialog, DWLP_USER, ((const OPENFILENAMEA*)lParam)->lCustData);
+        break;
     case WM_NOTIFY:
         return OnNotify(dialog, (const NMHDR*)lParam);
     case WM_COMMAND:

@@ -3,6 +3,8 @@
 #include <shlobj.h>
 
 #include "association/association_keys.h"
+#include "association/command_line.h"
+#include "common/code_page_text.h"
 #include "path/bounded_text.h"
 
 // The program's texts are Shift-JIS: a build without -fexec-charset=CP932
@@ -87,57 +89,145 @@ static int KeyExists(HKEY root, const char* subKey)
     return 1;
 }
 
+// The default value of an existing key as stored, in UTF-16: 0 (and type 0)
+// when the key or value is missing, not a string, or over 259 characters.
+static int ReadStoredValue(HKEY root, const char* subKey, StoredValue* value)
+{
+    HKEY key;
+    DWORD type = 0;
+    // Two bytes kept back for a NUL the value was stored without.
+    DWORD size = sizeof(value->data) - sizeof(WCHAR);
+    value->type = 0;
+    value->size = 0;
+    if (!OpenClassKey(root, subKey, &key)) {
+        return 0;
+    }
+    LONG result = RegQueryValueExW(key, NULL, NULL, &type, value->data, &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return 0;
+    }
+    WCHAR* text = (WCHAR*)value->data;
+    text[size / sizeof(WCHAR)] = L'\0';
+    DWORD length = (DWORD)lstrlenW(text);
+    if (length >= ASSOC_READ_SIZE) {
+        return 0;
+    }
+    value->type = type;
+    value->size = (length + 1) * sizeof(WCHAR);
+    return 1;
+}
+
+// The default value of a key in code page 932 (size bytes). 1 when it is
+// there and converts exactly; -1 when it is there but code page 932 cannot
+// hold it (a substitute would name another key); 0 when it is missing.
+static int ReadExactText(HKEY root, const char* subKey, char* text, size_t size)
+{
+    StoredValue value;
+    text[0] = '\0';
+    if (!ReadStoredValue(root, subKey, &value)) {
+        return 0;
+    }
+    return WideToProgramText((const WCHAR*)value.data, text, size) ? 1 : -1;
+}
+
+// Stand-in until the key-name helpers have it.
+static int FirstListedVerb(const char* list, char* verb)
+{
+    while (*list == ' ' || *list == ',' || *list == '\t') {
+        ++list;
+    }
+    size_t length = 0;
+    while (list[length] != '\0' && list[length] != ' ' && list[length] != ',' && list[length] != '\t'
+           && length + 1 < ASSOC_TEXT_SIZE) {
+        verb[length] = list[length];
+        ++length;
+    }
+    verb[length] = '\0';
+    return length > 0;
+}
+
+// The first verb of the list a TYPE\shell key's default value holds, or an
+// empty verb when there is none or it cannot be held exactly.
+static void ReadListedDefaultVerb(HKEY root, const char* shellKey, char* verb)
+{
+    char list[ASSOC_KEY_NAME_SIZE];
+    verb[0] = '\0';
+    if (ReadExactText(root, shellKey, list, sizeof(list)) == 1) {
+        FirstListedVerb(list, verb);
+    }
+}
+
 // The file type named by the extension key when it has a shell key, else the
-// extension key itself.
-static void ResolveFileType(HKEY root, const char* extension, char* type)
+// extension key itself. 0 when the name cannot be held in code page 932.
+static int ResolveFileType(HKEY root, const char* extension, char* type)
 {
     char shellKey[ASSOC_KEY_NAME_SIZE];
-    CopyText(type, ASSOC_KEY_NAME_SIZE, extension);
-    if (!ReadKeyValue(root, extension, NULL, type) || type[0] == '\0') {
-        CopyText(type, ASSOC_KEY_NAME_SIZE, extension);
-        return;
+    int named = ReadExactText(root, extension, type, ASSOC_KEY_NAME_SIZE);
+    if (named < 0) {
+        return 0;
     }
-    if (!ComposeShellKey(shellKey, type) || !KeyExists(root, shellKey)) {
+    if (named == 0 || type[0] == '\0' || !ComposeShellKey(shellKey, type) || !KeyExists(root, shellKey)) {
         CopyText(type, ASSOC_KEY_NAME_SIZE, extension);
     }
+    return 1;
 }
 
 static void ReadDefaultVerb(HKEY root, const char* type, char* verb)
 {
     char name[ASSOC_KEY_NAME_SIZE];
-    if (!ComposeShellKey(name, type) || !ReadKeyValue(root, name, NULL, verb) || verb[0] == '\0') {
-        CopyText(verb, ASSOC_TEXT_SIZE, kDefaultVerb);
-        return;
+    verb[0] = '\0';
+    if (ComposeShellKey(name, type)) {
+        ReadListedDefaultVerb(root, name, verb);
     }
-    if (!ComposeVerbKey(name, type, verb) || !KeyExists(root, name)) {
+    if (verb[0] == '\0' || !ComposeVerbKey(name, type, verb) || !KeyExists(root, name)) {
         CopyText(verb, ASSOC_TEXT_SIZE, kDefaultVerb);
     }
 }
 
-static void ReadVerbMenuText(HKEY root, const char* type, const char* verb, char* menuText)
+// The verb's menu text and command as stored. The menu text is also given in
+// code page 932 where it converts (the default text where there is none).
+static void ReadVerbTexts(HKEY root, const char* type, AssocRequest* request)
 {
     char name[ASSOC_KEY_NAME_SIZE];
-    if (!ComposeVerbKey(name, type, verb) || !ReadKeyValue(root, name, NULL, menuText)
-        || menuText[0] == '\0') {
-        CopyText(menuText, ASSOC_TEXT_SIZE, kDefaultMenuText);
+    CopyText(request->storedVerb, ASSOC_TEXT_SIZE, request->verb);
+    if (ComposeVerbKey(name, type, request->verb) && ReadStoredValue(root, name, &request->storedMenuText)
+        && ((const WCHAR*)request->storedMenuText.data)[0] != L'\0') {
+        WideToProgramText((const WCHAR*)request->storedMenuText.data, request->menuText, ASSOC_READ_SIZE);
+    } else {
+        request->storedMenuText.type = 0;
+        CopyText(request->menuText, ASSOC_TEXT_SIZE, kDefaultMenuText);
+    }
+    if (ComposeCommandKey(name, type, request->verb)) {
+        ReadStoredValue(root, name, &request->storedCommand);
     }
 }
 
-void ReadCurrentAssociation(const char* extension, AssocRequest* request)
+int ReadCurrentAssociation(const char* extension, AssocRequest* request)
 {
     HKEY root = HKEY_CLASSES_ROOT;
     char type[ASSOC_KEY_NAME_SIZE];
     request->verb[0] = '\0';
     request->menuText[0] = '\0';
+    request->storedVerb[0] = '\0';
+    request->storedMenuText.type = 0;
+    request->storedMenuText.size = 0;
+    request->storedCommand.type = 0;
+    request->storedCommand.size = 0;
+    request->keepMenuText = 0;
+    request->keepCommand = 0;
+    CopyText(request->verb, ASSOC_TEXT_SIZE, kDefaultVerb);
+    CopyText(request->menuText, ASSOC_TEXT_SIZE, kDefaultMenuText);
+    // No extension names no key: only the defaults apply.
     if (extension == NULL || extension[0] == '\0') {
-        // No extension names no key: only the defaults apply.
-        CopyText(request->verb, ASSOC_TEXT_SIZE, kDefaultVerb);
-        CopyText(request->menuText, ASSOC_TEXT_SIZE, kDefaultMenuText);
-        return;
+        return 1;
     }
-    ResolveFileType(root, extension, type);
+    if (!ResolveFileType(root, extension, type)) {
+        return 0;
+    }
     ReadDefaultVerb(root, type, request->verb);
-    ReadVerbMenuText(root, type, request->verb, request->menuText);
+    ReadVerbTexts(root, type, request);
+    return 1;
 }
 
 // The keys one value of the layout lives in, from the key of the type (or
@@ -265,6 +355,42 @@ static int KeepUserView(const LayoutNames* names, int last, unsigned existing)
     return 1;
 }
 
+// A default value to write: bytes of code page 932 text, or UTF-16 as read.
+struct LayoutValue {
+    DWORD type;
+    const BYTE* data;
+    DWORD size;
+    int wide;
+};
+
+// A stored value from anywhere: a string, as long as its buffer, ending in a NUL.
+static int ValidStoredValue(const StoredValue* value)
+{
+    const WCHAR* text = (const WCHAR*)value->data;
+    DWORD count = value->size / sizeof(WCHAR);
+    return (value->type == REG_SZ || value->type == REG_EXPAND_SZ) && value->size % sizeof(WCHAR) == 0
+           && count > 0 && value->size <= sizeof(value->data) && text[count - 1] == L'\0';
+}
+
+static LayoutValue TextValue(const char* text, DWORD type)
+{
+    LayoutValue value = {type, (const BYTE*)text, (DWORD)lstrlenA(text) + 1, 0};
+    return value;
+}
+
+static LayoutValue StoredLayoutValue(const StoredValue* stored)
+{
+    LayoutValue value = {stored->type, stored->data, stored->size, 1};
+    return value;
+}
+
+static int WriteLayoutValue(HKEY key, const LayoutValue* value)
+{
+    LONG result = value->wide ? RegSetValueExW(key, NULL, 0, value->type, value->data, value->size)
+                              : RegSetValueExA(key, NULL, 0, value->type, value->data, value->size);
+    return result == ERROR_SUCCESS;
+}
+
 // Sets the default value of the layout key at level, through the class
 // root, or, when the class root refuses the key (ERROR_ACCESS_DENIED, as for
 // a machine-wide key and a user without administrator rights), under the
@@ -272,7 +398,7 @@ static int KeepUserView(const LayoutNames* names, int last, unsigned existing)
 // user instead. Any other failure is the answer. refused says whether the
 // class root refused the key, whatever the user's classes then did. A step
 // that fails leaves no key of its own making: 1 means the value is set.
-static int SetLayoutValue(const LayoutNames* names, int level, const char* text, int* refused)
+static int SetLayoutValue(const LayoutNames* names, int level, const LayoutValue* value, int* refused)
 {
     char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
     HKEY root = HKEY_CLASSES_ROOT;
@@ -293,7 +419,7 @@ static int SetLayoutValue(const LayoutNames* names, int level, const char* text,
         }
     }
     int written = (root == HKEY_CLASSES_ROOT || KeepUserView(names, level, existing))
-                  && WriteStringValue(key, NULL, text);
+                  && WriteLayoutValue(key, value);
     RegCloseKey(key);
     if (!written) {
         RemoveNewLevels(root, names, level, existing);
@@ -305,10 +431,14 @@ static int SetLayoutValue(const LayoutNames* names, int level, const char* text,
 // read with read rights only, else the extension key itself (type holds
 // ASSOC_KEY_NAME_SIZE bytes). The extension key is never written: a new
 // extension's key comes into being with the layout below it, and no per-user
-// copy of an existing one can hide the type it names.
+// copy of an existing one can hide the type it names. Null for a type name
+// that code page 932 cannot hold: a substitute would name another key.
 static const char* FindLayoutBase(const char* extensionKey, char* type)
 {
-    ReadKeyValue(HKEY_CLASSES_ROOT, extensionKey, NULL, type);
+    int named = ReadExactText(HKEY_CLASSES_ROOT, extensionKey, type, ASSOC_KEY_NAME_SIZE);
+    if (named < 0) {
+        return NULL;
+    }
     return type[0] != '\0' ? type : extensionKey;
 }
 
@@ -322,7 +452,35 @@ int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
     if (verb == NULL || verb[0] == '\0' || !ComposeExtensionKey(extensionKey, extension)) {
         return VERB_FAULT_NONE;
     }
-    return FindVerbFault(FindLayoutBase(extensionKey, type), verb, room);
+    const char* base = FindLayoutBase(extensionKey, type);
+    return base != NULL ? FindVerbFault(base, verb, room) : VERB_FAULT_NONE;
+}
+
+// The verb the texts go under: the one given; for none, the present default
+// when the default is to be set (the list it may be stays as it is), else open.
+static void ChooseVerb(const char* base, const char* verb, int setDefault, char* chosen)
+{
+    char shellKey[ASSOC_KEY_NAME_SIZE];
+    CopyText(chosen, ASSOC_TEXT_SIZE, verb);
+    if (chosen[0] == '\0' && setDefault && ComposeShellKey(shellKey, base)) {
+        ReadListedDefaultVerb(HKEY_CLASSES_ROOT, shellKey, chosen);
+    }
+    if (chosen[0] == '\0') {
+        CopyText(chosen, ASSOC_TEXT_SIZE, kDefaultVerb);
+    }
+}
+
+int FindWrittenVerb(const char* extension, const char* verb, int setDefault, char* written)
+{
+    char extensionKey[ASSOC_KEY_NAME_SIZE];
+    char type[ASSOC_KEY_NAME_SIZE];
+    written[0] = '\0';
+    const char* base = ComposeExtensionKey(extensionKey, extension) ? FindLayoutBase(extensionKey, type) : NULL;
+    if (base == NULL) {
+        return 0;
+    }
+    ChooseVerb(base, verb, setDefault, written);
+    return 1;
 }
 
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report)
@@ -330,7 +488,6 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     AssocWriteReport unused;
     char extensionKey[ASSOC_KEY_NAME_SIZE];
     char type[ASSOC_KEY_NAME_SIZE];
-    char shellKey[ASSOC_KEY_NAME_SIZE];
     LayoutNames names;
     int refused;
     if (report == NULL) {
@@ -344,25 +501,37 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     TerminateText(request.verb, sizeof(request.verb));
     TerminateText(request.menuText, sizeof(request.menuText));
     TerminateText(request.commandLine, sizeof(request.commandLine));
+    TerminateText(request.storedVerb, sizeof(request.storedVerb));
+    request.keepCommand = request.keepCommand && ValidStoredValue(&request.storedCommand);
+    request.keepMenuText = request.keepMenuText && ValidStoredValue(&request.storedMenuText);
     if (!ComposeExtensionKey(extensionKey, extension)) {
         return 0;
     }
     const char* base = FindLayoutBase(extensionKey, type);
+    if (base == NULL) {
+        return 0;
+    }
     CopyText(report->type, sizeof(report->type), base);
     int setsDefault = request.setDefaultVerb && request.verb[0] != '\0';
-    if (request.setDefaultVerb && !setsDefault && ComposeShellKey(shellKey, base)) {
-        // No verb given: keep the type's present default verb, if any.
-        ReadKeyValue(HKEY_CLASSES_ROOT, shellKey, NULL, request.verb);
-    }
-    const char* verbKey = request.verb[0] != '\0' ? request.verb : kDefaultVerb;
+    char verbKey[ASSOC_TEXT_SIZE];
+    ChooseVerb(base, request.verb, request.setDefaultVerb, verbKey);
+    // What the user kept goes back as it was read, type and all; a command
+    // that names an environment variable runs only when the shell expands it.
+    LayoutValue command = request.keepCommand ? StoredLayoutValue(&request.storedCommand)
+                              : TextValue(request.commandLine,
+                                          ReferencesEnvironment(request.commandLine) ? REG_EXPAND_SZ : REG_SZ);
+    LayoutValue menuText = request.keepMenuText && lstrcmpiA(verbKey, request.storedVerb) == 0
+                               ? StoredLayoutValue(&request.storedMenuText)
+                               : TextValue(request.menuText, REG_SZ);
+    LayoutValue defaultVerb = TextValue(request.verb, REG_SZ);
     // The command first: without it the rest would be a verb that runs
     // nothing, so when it cannot be saved nothing else is written.
     if (!ComposeLayoutNames(&names, base, verbKey)
-        || !SetLayoutValue(&names, LEVEL_COMMAND, request.commandLine, &report->refused)) {
+        || !SetLayoutValue(&names, LEVEL_COMMAND, &command, &report->refused)) {
         return 0;
     }
-    report->menuTextSaved = SetLayoutValue(&names, LEVEL_VERB, request.menuText, &refused);
-    report->defaultVerbSaved = !setsDefault || SetLayoutValue(&names, LEVEL_SHELL, request.verb, &refused);
+    report->menuTextSaved = SetLayoutValue(&names, LEVEL_VERB, &menuText, &refused);
+    report->defaultVerbSaved = !setsDefault || SetLayoutValue(&names, LEVEL_SHELL, &defaultVerb, &refused);
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);
     return 1;

@@ -20,9 +20,12 @@ int CreateClassKey(HKEY root, const char* subKey, HKEY* key, int* refused);
 int ReadStringValue(HKEY key, const char* valueName, char* buffer, DWORD size);
 int WriteStringValue(HKEY key, const char* valueName, const char* text);
 
-// The default verb and its menu text for extension (".xyz", or empty) into
-// request's verb and menuText. Never creates keys or values.
-void ReadCurrentAssociation(const char* extension, AssocRequest* request);
+// The default verb (the first of a list), its menu text and its command for
+// extension (".xyz", or empty) into request's verb, menuText and stored
+// texts; menuText is empty where code page 932 cannot hold the stored one.
+// Never creates keys or values. 0 when the extension names a file type that
+// code page 932 cannot hold: no save may go under a substitute of it.
+int ReadCurrentAssociation(const char* extension, AssocRequest* request);
 
 // What a write did, for the caller's messages.
 struct AssocWriteReport {
@@ -44,6 +47,11 @@ struct AssocWriteReport {
 // default verb were); 0 when it was not, and then nothing was written (always
 // for an empty extension). report, when not null, says what happened.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
+
+// The verb WriteAssociation would write under for extension: verb, or for
+// an empty one the present default (when setDefault is set) or open, into
+// written (ASSOC_TEXT_SIZE bytes). 0 when no save can go there.
+int FindWrittenVerb(const char* extension, const char* verb, int setDefault, char* written);
 
 // What keeps verb (as typed; empty is the default verb) from naming its keys
 // under the type the extension's layout goes under: a VERB_FAULT_ value of

@@ -10,4 +10,9 @@
 // does not fit in outputSize bytes (a cut command would not run).
 int FormatCommandLine(char* output, size_t outputSize, const char* programPath, int quote);
 
+// 1 when command refers to an environment variable (%SystemRoot%\x.exe):
+// the shell expands one only in a REG_EXPAND_SZ value. The shell's own
+// placeholders (%1, %L, %*) are one character and end at no second %.
+int ReferencesEnvironment(const char* command);
+
 #endif

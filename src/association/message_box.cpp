@@ -1,8 +1,8 @@
 #include "association/message_box.h"
 
-void ShowMessage(HWND owner, const char* caption, const char* text, UINT style)
+int ShowMessage(HWND owner, const char* caption, const char* text, UINT style)
 {
     // The icon bits (MB_ICONHAND .. MB_ICONASTERISK) pick the beep's sound.
     MessageBeep(style & 0x70);
-    MessageBoxA(owner, text, caption, style);
+    return MessageBoxA(owner, text, caption, style);
 }

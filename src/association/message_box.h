@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// Beeps with the sound of style's icon, then shows a message box.
-void ShowMessage(HWND owner, const char* caption, const char* text, UINT style);
+// Beeps with the sound of style's icon, then shows a message box; the
+// button the user pressed.
+int ShowMessage(HWND owner, const char* caption, const char* text, UINT style);
 
 #endif

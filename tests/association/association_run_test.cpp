@@ -5,6 +5,7 @@
 #include "common/window_driver.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstring>
@@ -148,6 +149,39 @@ std::string FileTypes(const OpenDialog& dialog)
     return types;
 }
 
+// The type of a key's default value, 0 when there is none.
+DWORD ValueType(const std::string& key)
+{
+    DWORD type = 0;
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
+        RegQueryValueExA(handle, NULL, NULL, &type, NULL, NULL);
+        RegCloseKey(handle);
+    }
+    return type;
+}
+
+// A shortcut to target, as Explorer makes one.
+bool MakeShortcut(const std::string& path, const std::string& target)
+{
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    IShellLinkA* link = NULL;
+    IPersistFile* file = NULL;
+    WCHAR widePath[MAX_PATH];
+    MultiByteToWideChar(932, 0, path.c_str(), -1, widePath, MAX_PATH);
+    bool saved = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void**)&link))
+                 && SUCCEEDED(link->SetPath(target.c_str()))
+                 && SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void**)&file))
+                 && SUCCEEDED(file->Save(widePath, TRUE));
+    if (file != NULL) {
+        file->Release();
+    }
+    if (link != NULL) {
+        link->Release();
+    }
+    return saved;
+}
+
 std::string CommandText(const DialogRun& run)
 {
     return GetText(run.dialog.Control(1010));
@@ -243,48 +277,102 @@ TEST(AssociationRun, CancelWritesAndOpensNothing)
     EXPECT_EQ("<not started>", scene.OldLog());
 }
 
-TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
+// The command saved is the one the user confirmed: the stored one, a
+// program chosen (selected, typed into the file-name box, or a shortcut's
+// target) or what was typed into 1010; never an empty one.
+TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
 {
-    enum Action { kLeave, kEmpty, kType, kTypeThenQuoteClick, kTypeThenSelect };
+    enum Action { kLeave, kOpenedWithoutProgram, kEmptyThenSelect, kType, kTypeThenQuoteClick, kTypeThenSelect,
+                  kTypeProgramPath, kShortcut };
     struct Row {
         const char* name;
         Action action;
+        const char* typed;  // into 1010, as the user types
+        DWORD type;         // of the value stored
     };
     const Row rows[] = {
-        {"without any change", kLeave},
-        {"emptied", kEmpty},
-        {"typed", kType},
-        {"typed, then the quote box clicked", kTypeThenQuoteClick},
-        {"typed, then another file selected", kTypeThenSelect},
+        // Wine selects the program it opens with at start, which rewrites 1010.
+        {"without any change", kLeave, "", REG_SZ},
+        {"opened without a program: the stored command, then a typed program", kOpenedWithoutProgram, "", REG_SZ},
+        {"emptied: refused, then a selection mends it", kEmptyThenSelect, "", REG_SZ},
+        {"typed, naming an environment variable", kType, "%SystemRoot%\\typed.exe \"%1\" /x", REG_EXPAND_SZ},
+        {"typed, then the quote box clicked", kTypeThenQuoteClick, "typed \"%1\" /x", REG_SZ},
+        {"typed, then another file selected", kTypeThenSelect, "typed \"%1\" /x", REG_SZ},
+        {"a program's path typed into the file-name box", kTypeProgramPath, "", REG_SZ},
+        {"a shortcut gives its target", kShortcut, "", REG_SZ},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Scene scene;
-        scene.AssociateWithOld();
+        std::string commandKey = scene.type + "\\shell\\open\\command";
+        std::string stored = Quoted(scene.old) + " /n \"%1\"";
+        if (row.action == kOpenedWithoutProgram) {
+            // A default verb other than open: Wine's FindExecutable finds no program.
+            commandKey = scene.type + "\\shell\\edit\\command";
+            SetDefault(scene.ext, scene.type);
+            SetDefault(scene.type + "\\shell", "edit");
+            SetDefault(commandKey, stored);
+        } else {
+            scene.AssociateWithOld();
+        }
+        std::string tool = scene.folder + "tool.bat";
+        WriteFileText(tool, "@echo off\r\n");
+        if (row.action == kShortcut) {
+            ASSERT_TRUE(MakeShortcut(scene.folder + "probe.lnk", scene.probe));
+        }
         DialogRun run = StartRun(scene.dropped);
         ASSERT_NE(nullptr, run.dialog.custom);
         HWND command = run.dialog.Control(1010);
-        if (row.action == kEmpty) {
-            SetText(command, "");
-        } else if (row.action != kLeave) {
-            SetText(command, "typed \"%1\" /x");
-        }
-        if (row.action == kTypeThenQuoteClick) {
-            ClickButton(run.dialog.Control(1040));
-            EXPECT_NE("typed \"%1\" /x", GetText(command));
-            EXPECT_EQ(" %1", GetText(command).substr(GetText(command).size() - 3));
-        }
-        if (row.action == kTypeThenSelect) {
+        ClickButton(run.dialog.Control(1042));
+        std::string expected = Quoted(scene.probe) + " \"%1\"";
+        switch (row.action) {
+        case kLeave:
+            expected = GetText(command);
+            EXPECT_EQ(Quoted(scene.old) + " \"%1\"", expected);
+            break;
+        case kOpenedWithoutProgram:
+            EXPECT_EQ(stored, GetText(command));
+            SetText(FileNameBox(run.dialog), scene.probe);
+            break;
+        case kEmptyThenSelect: {
+            std::string before = SnapshotClassRoot();
+            TypeText(command, "");
+            PressOk(run.dialog);
+            HWND box = WaitForWindow("コマンドラインが空です", run.program.info.dwProcessId);
+            ASSERT_NE(nullptr, box);
+            EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            ASSERT_TRUE(WaitForWindowGone(box));
+            EXPECT_EQ(before, SnapshotClassRoot());
             ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
-            EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", GetText(command));
+            break;
         }
-        std::string shown = GetText(command);
-        if (row.action == kType) {
-            EXPECT_EQ("typed \"%1\" /x", shown);
+        case kTypeThenQuoteClick:
+            TypeText(command, row.typed);
+            ClickButton(run.dialog.Control(1040));
+            expected = Quoted(scene.old) + " %1";
+            break;
+        case kTypeThenSelect:
+            TypeText(command, row.typed);
+            ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+            break;
+        case kType:
+            TypeText(command, row.typed);
+            expected = row.typed;
+            break;
+        case kTypeProgramPath:
+            ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+            SetText(FileNameBox(run.dialog), tool);
+            expected = Quoted(tool) + " \"%1\"";
+            break;
+        case kShortcut:
+            SetText(FileNameBox(run.dialog), "probe.lnk");
+            break;
         }
         PressOk(run.dialog);
         EXPECT_EQ(0, FinishProgram(&run.program));
-        EXPECT_EQ(shown, Default(scene.type + "\\shell\\open\\command"));
+        EXPECT_EQ(expected, Default(commandKey));
+        EXPECT_EQ(row.type, ValueType(commandKey));
     }
 }
 
@@ -298,8 +386,8 @@ TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
     scene.AssociateWithOld();
     DialogRun run = StartRun(scene.dropped);
     ASSERT_NE(nullptr, run.dialog.custom);
-    SetText(run.dialog.Control(1010), std::string(300, 'c'));
-    SetText(run.dialog.Control(1012), std::string(300, 'm'));
+    TypeText(run.dialog.Control(1010), std::string(300, 'c'));
+    TypeText(run.dialog.Control(1012), std::string(300, 'm'));
     ClickButton(run.dialog.Control(1041));
     std::string before = SnapshotClassRoot();
     for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command")}) {
@@ -339,7 +427,7 @@ TEST(AssociationRun, ProgramInADriveRootOpensTheDriveWithItsName)
     ASSERT_NE(nullptr, run.dialog.custom);
     EXPECT_EQ(name, GetText(FileNameBox(run.dialog)));
     EXPECT_NE(std::string::npos, ListedNames(run.dialog, run.program.info.hProcess).find(name + "|"));
-    SetText(run.dialog.Control(1010), "root");
+    TypeText(run.dialog.Control(1010), "root");
     // OK is accepted only when the named file exists in the folder shown.
     PressOk(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
@@ -570,3 +658,4 @@ TEST(AssociationRun, UserWithoutAdministratorRights)
         }
     }
 }
+

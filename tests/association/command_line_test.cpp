@@ -56,3 +56,26 @@ TEST(FormatCommandLine, RefusesACommandThatDoesNotFit)
         }
     }
 }
+
+TEST(ReferencesEnvironment, TellsVariablesFromTheShellsPlaceholders)
+{
+    struct Row {
+        const char* command;
+        int refers;
+    };
+    const Row rows[] = {
+        {"%SystemRoot%\\system32\\NOTEPAD.EXE %1", 1},
+        {"\"%ProgramFiles(x86)%\\a\\a.exe\" \"%1\"", 1},
+        {"\"C:\\v.exe\" \"%1\" %PATH%", 1},
+        {"\"C:\\v.exe\" \"%1\"", 0},
+        {"\"C:\\v.exe\" %1 %2 %*", 0},
+        {"\"C:\\v.exe\" /p:%L%", 0},  // one character between the signs
+        {"\"C:\\100%.exe\" %1", 0},
+        {"\"C:\\%a b%.exe\" %1", 0},
+        {"", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        EXPECT_EQ(row.refers, ReferencesEnvironment(row.command));
+    }
+}

@@ -14,7 +14,7 @@ if(KIVERAN_WINDOWS)
 
   add_executable(association_run_tests
     ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp)
-  target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main)
+  target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main ole32 uuid)
   add_dependencies(association_run_tests probe kiveran)
   gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 120 LABELS program)

@@ -232,6 +232,12 @@ void SetText(HWND window, const std::string& text)
     SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
+void TypeText(HWND edit, const std::string& text)
+{
+    SetText(edit, text);
+    SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
+}
+
 HWND ChildById(HWND parent, int id)
 {
     for (HWND child = GetWindow(parent, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -46,6 +46,9 @@ void Settle(HWND window);
 
 std::string GetText(HWND window);
 void SetText(HWND window, const std::string& text);
+// Stands for the user's typing: the edit's text, marked as modified (which
+// WM_SETTEXT clears).
+void TypeText(HWND edit, const std::string& text);
 // A direct child with this identifier, null when there is none.
 HWND ChildById(HWND parent, int id);
 // Clicks a button and waits until its dialog has handled the click.
