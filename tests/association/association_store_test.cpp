@@ -81,6 +81,7 @@ TEST(ReadCurrentAssociation, ResolvesTypeVerbAndMenuText)
         {"default verb without its key", "edit", nullptr, nullptr, "open", kDefaultMenu},
         {"empty default verb", "", "open", "ひらく", "open", "ひらく"},
         {"shell key without default", nullptr, nullptr, nullptr, "open", kDefaultMenu},
+        {"a list of verbs: the first is the default", " edit,open", "edit", "編集(&E)", "edit", "編集(&E)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -168,6 +169,7 @@ TEST(WriteAssociation, DefaultVerbHandling)
         {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false},
         {"off leaves the default alone", "edit", "view", 0, "view", "edit", false},
         {"off with an empty verb writes open", "edit", "", 0, "open", "edit", false},
+        {"set with an empty verb adopts the first of a list, which stays", "edit open", "", 1, "edit", "edit open", false},
         {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true},
     };
     for (const Row& row : rows) {
@@ -429,4 +431,97 @@ TEST(WriteAssociation, TellsTheShellAfterASuccessfulWrite)
     EXPECT_EQ(1, g_notices);
     SHChangeNotifyDeregister(id);
     DestroyWindow(window);
+}
+
+namespace {
+
+void SetWideDefault(const std::wstring& key, const std::wstring& text, DWORD type = REG_SZ,
+                    HKEY root = HKEY_CLASSES_ROOT)
+{
+    HKEY handle;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(root, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL));
+    RegSetValueExW(handle, NULL, 0, type, (const BYTE*)text.c_str(), (DWORD)((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(handle);
+}
+
+std::wstring Wide(const std::string& text)
+{
+    WCHAR wide[1024];
+    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 1024);
+    return wide;
+}
+
+}  // namespace
+
+std::wstring ReadWide(HKEY root, const std::string& key, DWORD* type)
+{
+    HKEY handle;
+    WCHAR text[64] = L"";
+    DWORD size = sizeof(text) - sizeof(WCHAR);
+    *type = 0;
+    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
+        RegQueryValueExW(handle, NULL, NULL, type, (BYTE*)text, &size);
+        RegCloseKey(handle);
+    }
+    return text;
+}
+
+// A name or text that code page 932 cannot hold is never read or written as
+// a substitute: \u00f6 (o umlaut) would become "o", and \u2713 (a check mark) "?".
+TEST(WriteAssociation, TextsThatCodePage932CannotHoldAreNeverSubstituted)
+{
+    enum Case { kTypeName, kMenuTextKept, kMenuTextKeptForTheUser, kCommandKept };
+    const Case cases[] = {kTypeName, kMenuTextKept, kMenuTextKeptForTheUser, kCommandKept};
+    const std::wstring menu = L"\x00d6" L"ffnen \x2713";
+    const std::wstring verbs = L"\x00f6" L"ffnen,open";
+    const std::wstring command = L"%SystemRoot%\\\x00e9.exe \"%1\"";
+    for (Case which : cases) {
+        SCOPED_TRACE(which);
+        Names names;
+        const std::wstring type = Wide(names.type);
+        ReadOnlyKeys locks;
+        if (which == kTypeName) {
+            SetWideDefault(Wide(names.ext), type + L"\x00f6");
+        } else {
+            SetDefault(names.ext, names.type);
+            // A default verb 932 cannot hold is neither offered nor adopted.
+            SetWideDefault(type + L"\\shell", verbs);
+            SetWideDefault(type + L"\\shell\\\x00f6" L"ffnen\\command", L"old");
+            SetWideDefault(type + L"\\shell\\open", menu);
+            SetWideDefault(type + L"\\shell\\open\\command", command, REG_EXPAND_SZ);
+        }
+        if (which == kMenuTextKeptForTheUser) {
+            locks.Add(names.type + "\\shell\\open");
+            locks.Add(names.type + "\\shell\\open\\command");
+        }
+        auto snapshot = [&] {
+            return SnapshotTree(names.ext) + SnapshotTree(names.type) + SnapshotTree(names.type + "o")
+                   + SnapshotTree(kUserClasses + names.type, HKEY_CURRENT_USER);
+        };
+        std::string before = snapshot();
+        AssocRequest request;
+        memset(&request, 'Z', sizeof(request));
+        EXPECT_EQ(which != kTypeName, ReadCurrentAssociation(names.ext.c_str(), &request) != 0);
+        EXPECT_EQ("open", std::string(request.verb));
+        EXPECT_EQ(which == kTypeName ? kDefaultMenu : "", std::string(request.menuText));
+        request.setDefaultVerb = 1;
+        request.verb[0] = '\0';
+        request.keepMenuText = 1;
+        request.keepCommand = which == kCommandKept;
+        strcpy(request.commandLine, "new");
+        EXPECT_EQ(which != kTypeName, WriteAssociation(names.ext.c_str(), request) != 0);
+        if (which == kTypeName) {
+            EXPECT_EQ(before, snapshot());
+            continue;
+        }
+        std::string where = which == kMenuTextKeptForTheUser ? kUserClasses : "";
+        HKEY root = which == kMenuTextKeptForTheUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+        DWORD valueType;
+        EXPECT_EQ(verbs, ReadWide(HKEY_CLASSES_ROOT, names.type + "\\shell", &valueType));
+        EXPECT_EQ(menu, ReadWide(root, where + names.type + "\\shell\\open", &valueType));
+        EXPECT_EQ(which == kCommandKept ? command : L"new",
+                  ReadWide(root, where + names.type + "\\shell\\open\\command", &valueType));
+        EXPECT_EQ(which == kCommandKept ? (DWORD)REG_EXPAND_SZ : (DWORD)REG_SZ, valueType);
+        EXPECT_FALSE(KeyExists(names.type + "o"));
+    }
 }
