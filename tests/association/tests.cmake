@@ -5,7 +5,8 @@ target_sources(portable_tests PRIVATE
 if(KIVERAN_WINDOWS)
   target_sources(platform_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/association_store_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/custom_box_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/custom_box_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/picked_program_test.cpp)
 
   # The program a dropped file's association starts in the tests: it
   # records its command line.
