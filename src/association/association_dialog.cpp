@@ -25,6 +25,10 @@ static const char kVerbTooLongText[] =
     "動詞が長すぎます。\n\n"
     "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
     "動詞を短くしてから、もう一度「OK」を押してください。";
+static const char kVerbNotOneWordText[] =
+    "標準の動詞に設定する動詞には、空白や「,」を含めることはできません。\n\n"
+    "Windows は標準の動詞を空白や「,」で区切られた動詞の並びとして読むため、最初の語だけが標準の動詞になってしまいます。"
+    "空白と「,」を取り除くか、「標準の動詞に設定」のチェックを外してから、もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
@@ -150,12 +154,14 @@ static int AcceptVerb(HWND dialog, const char* extension)
     char text[512];  // the longer text takes under 300 bytes
     size_t room = 0;
     GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    int fault = CheckVerbForSaving(extension, verb, &room);
+    int fault = CheckVerbForSaving(extension, verb, IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED, &room);
     if (fault == VERB_FAULT_NONE) {
         return 1;
     }
     if (fault == VERB_FAULT_SEPARATOR) {
         CopyText(text, sizeof(text), kVerbSeparatorText);
+    } else if (fault == VERB_FAULT_NOT_ONE_WORD) {
+        CopyText(text, sizeof(text), kVerbNotOneWordText);
     } else {
         FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
     }

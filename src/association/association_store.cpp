@@ -312,7 +312,7 @@ static const char* FindLayoutBase(const char* extensionKey, char* type)
     return type[0] != '\0' ? type : extensionKey;
 }
 
-int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
+int CheckVerbForSaving(const char* extension, const char* verb, int setsDefault, size_t* room)
 {
     char extensionKey[ASSOC_KEY_NAME_SIZE];
     char type[ASSOC_KEY_NAME_SIZE];
@@ -322,7 +322,8 @@ int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
     if (verb == NULL || verb[0] == '\0' || !ComposeExtensionKey(extensionKey, extension)) {
         return VERB_FAULT_NONE;
     }
-    return FindVerbFault(FindLayoutBase(extensionKey, type), verb, room);
+    int fault = FindVerbFault(FindLayoutBase(extensionKey, type), verb, room);
+    return fault == VERB_FAULT_NONE && setsDefault && !IsOneVerbWord(verb) ? VERB_FAULT_NOT_ONE_WORD : fault;
 }
 
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report)

@@ -46,10 +46,11 @@ struct AssocWriteReport {
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 
 // What keeps verb (as typed; empty is the default verb) from naming its keys
-// under the type the extension's layout goes under: a VERB_FAULT_ value of
-// association_keys.h, with in room (when not null) the most bytes a verb may
-// have there. A type name that leaves no room is not the verb's fault.
-int CheckVerbForSaving(const char* extension, const char* verb, size_t* room);
+// under the type the extension's layout goes under, or, when setsDefault,
+// from being the default verb: a VERB_FAULT_ value of association_keys.h,
+// with in room (when not null) the most bytes a verb may have there. A type
+// name that leaves no room is not the verb's fault.
+int CheckVerbForSaving(const char* extension, const char* verb, int setsDefault, size_t* room);
 
 // The file type the user picked in Windows' own settings for extension
 // (the ProgId of its UserChoice key), which decides what a double-click

@@ -288,10 +288,10 @@ TEST(AssociationRun, ConfirmWritesWhatTheCommandEditHolds)
     }
 }
 
-// A verb that cannot name its key (too long, or holding a backslash) is
-// refused at OK by a message of the dialog's own, which then stays open with
-// the user's texts and the verb in focus, and nothing is written until the
-// verb is mended.
+// A verb that cannot name its key (too long, or holding a backslash), or
+// that is to be the default and is not one word, is refused at OK by a
+// message of the dialog's own, which then stays open with the user's texts
+// and the verb in focus, and nothing is written until the verb is mended.
 TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
 {
     Scene scene;
@@ -302,7 +302,8 @@ TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
     SetText(run.dialog.Control(1012), std::string(300, 'm'));
     ClickButton(run.dialog.Control(1041));
     std::string before = SnapshotClassRoot();
-    for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command")}) {
+    for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command"), std::string("edit with"),
+                                    std::string("view,open")}) {
         SCOPED_TRACE(verb);
         SetText(run.dialog.Control(1137), verb);
         PressOk(run.dialog);

@@ -1,6 +1,8 @@
 // The association store against the real registry of the throwaway prefix.
 #include "association/association_store.h"
 
+#include "association/association_keys.h"
+
 #include "common/registry_helpers.h"
 
 #include <gtest/gtest.h>
@@ -429,4 +431,24 @@ TEST(WriteAssociation, TellsTheShellAfterASuccessfulWrite)
     EXPECT_EQ(1, g_notices);
     SHChangeNotifyDeregister(id);
     DestroyWindow(window);
+}
+
+TEST(CheckVerbForSaving, OnlyADefaultVerbMustBeOneWord)
+{
+    struct Row {
+        const char* verb;
+        int setsDefault;
+        int fault;
+    };
+    const Row rows[] = {
+        {"edit with", 1, VERB_FAULT_NOT_ONE_WORD},
+        {"edit with", 0, VERB_FAULT_NONE},
+        // A verb that cannot name its key is told that first.
+        {"a b\\c", 1, VERB_FAULT_SEPARATOR},
+    };
+    Names names;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.verb);
+        EXPECT_EQ(row.fault, CheckVerbForSaving(names.ext.c_str(), row.verb, row.setsDefault, nullptr));
+    }
 }
