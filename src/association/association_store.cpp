@@ -306,7 +306,7 @@ static int SetLayoutValue(const LayoutNames* names, int level, const char* text,
 // ASSOC_KEY_NAME_SIZE bytes). The extension key is never written: a new
 // extension's key comes into being with the layout below it, and no per-user
 // copy of an existing one can hide the type it names.
-static const char* FindLayoutBase(const char* extensionKey, char* type)
+const char* FindLayoutBase(const char* extensionKey, char* type)
 {
     ReadKeyValue(HKEY_CLASSES_ROOT, extensionKey, NULL, type);
     return type[0] != '\0' ? type : extensionKey;

@@ -45,6 +45,11 @@ struct AssocWriteReport {
 // for an empty extension). report, when not null, says what happened.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 
+// The key the layout of extensionKey (composed by ComposeExtensionKey) goes
+// under: the file type the extension key names, else the extension key
+// itself. type holds ASSOC_KEY_NAME_SIZE bytes; the result is one of the two.
+const char* FindLayoutBase(const char* extensionKey, char* type);
+
 // What keeps verb (as typed; empty is the default verb) from naming its keys
 // under the type the extension's layout goes under, or, when setsDefault,
 // from being the default verb: a VERB_FAULT_ value of association_keys.h,

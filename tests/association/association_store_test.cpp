@@ -2,6 +2,7 @@
 #include "association/association_store.h"
 
 #include "association/association_keys.h"
+#include "association/save_overrides.h"
 
 #include "common/registry_helpers.h"
 
@@ -10,6 +11,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -451,4 +453,68 @@ TEST(CheckVerbForSaving, OnlyADefaultVerbMustBeOneWord)
         SCOPED_TRACE(row.verb);
         EXPECT_EQ(row.fault, CheckVerbForSaving(names.ext.c_str(), row.verb, row.setsDefault, nullptr));
     }
+}
+
+TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
+{
+    enum Where { kClassRoot, kMachineReadOnly, kUserKey };
+    struct Value {
+        const char* key;  // below TYPE\shell\open
+        const char* name;
+        DWORD type;
+    };
+    struct Row {
+        const char* name;
+        Where where;  // of values: the verb and command keys are then read-only
+        std::vector<Value> values;
+        unsigned expected;
+    };
+    const Row rows[] = {
+        {"DelegateExecute", kClassRoot, {{"\\command", "DelegateExecute", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"ExplorerCommandHandler", kClassRoot, {{"", "ExplorerCommandHandler", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"DropTarget", kClassRoot, {{"\\DropTarget", "Clsid", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"MUIVerb", kClassRoot, {{"", "MUIVerb", REG_EXPAND_SZ}}, SAVE_OVERRIDE_MENU_TEXT},
+        {"LegacyDisable", kClassRoot, {{"", "LegacyDisable", REG_DWORD}}, SAVE_OVERRIDE_HIDDEN},
+        {"ProgrammaticAccessOnly", kClassRoot, {{"", "ProgrammaticAccessOnly", REG_SZ}}, SAVE_OVERRIDE_HIDDEN},
+        {"Extended", kClassRoot, {{"", "Extended", REG_BINARY}}, SAVE_OVERRIDE_EXTENDED},
+        {"a clean verb", kClassRoot, {{"", "Other", REG_SZ}, {"\\command", "Other", REG_SZ}}, 0},
+        // New per-user keys hide the machine's values, not its subkeys.
+        {"new per-user keys", kMachineReadOnly,
+         {{"\\command", "DelegateExecute", REG_SZ}, {"", "MUIVerb", REG_SZ}}, 0},
+        {"new per-user keys and a machine DropTarget", kMachineReadOnly,
+         {{"", "LegacyDisable", REG_SZ}, {"\\DropTarget", "Clsid", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"an existing per-user key", kUserKey, {{"", "MUIVerb", REG_SZ}}, SAVE_OVERRIDE_MENU_TEXT},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        const std::string verbKey = names.type + "\\shell\\open";
+        SetDefault(names.ext, names.type);
+        SetDefault(verbKey, "M");
+        SetDefault(verbKey + "\\command", "C");
+        HKEY root = row.where == kUserKey ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+        std::string where = row.where == kUserKey ? kUserClasses : "";
+        for (const Value& value : row.values) {
+            SetValue(where + verbKey + value.key, value.name, value.type, std::string(4, '\0'), root);
+        }
+        ReadOnlyKeys locks;
+        if (row.where != kClassRoot) {
+            // Hidden by the user's key, whether it is new or not.
+            SetValue(verbKey, "Extended", REG_SZ, std::string(1, '\0'));
+            locks.Add(verbKey);
+            locks.Add(verbKey + "\\command");
+        }
+        auto snapshot = [&] {
+            return SnapshotTree(names.ext) + SnapshotTree(names.type) + SnapshotTree(kUserClasses + names.type, HKEY_CURRENT_USER);
+        };
+        std::string before = snapshot();
+        unsigned found = FindSaveOverrides(names.ext.c_str(), "open");
+        EXPECT_EQ(row.expected, found);
+        EXPECT_EQ(before, snapshot()) << "only reads";
+        char text[SAVE_OVERRIDE_QUESTION_SIZE];
+        EXPECT_EQ(found != 0, ComposeOverrideQuestion(found, text, sizeof(text)));
+    }
+    char text[SAVE_OVERRIDE_QUESTION_SIZE];
+    EXPECT_EQ(1, ComposeOverrideQuestion(SAVE_OVERRIDE_COMMAND | SAVE_OVERRIDE_MENU_TEXT | SAVE_OVERRIDE_HIDDEN
+                                             | SAVE_OVERRIDE_EXTENDED, text, sizeof(text)));
 }
