@@ -371,11 +371,19 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
 
 int ReadUserChoice(const char* extension, char* progId)
 {
-    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoice")];
+    // Windows 11 builds since 2025 keep the choice in a subkey named ProgId
+    // of UserChoiceLatest; the others in UserChoice.
+    static const char* const kChoiceKeys[] = {"UserChoiceLatest\\ProgId", "UserChoice"};
+    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoiceLatest\\ProgId")];
     progId[0] = '\0';
-    if (extension == NULL || extension[0] == '\0'
-        || !FormatText(name, sizeof(name), "%s\\%s\\UserChoice", kFileExts, extension)) {
+    if (extension == NULL || extension[0] == '\0') {
         return 0;
     }
-    return ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0';
+    for (const char* choiceKey : kChoiceKeys) {
+        if (FormatText(name, sizeof(name), "%s\\%s\\%s", kFileExts, extension, choiceKey)
+            && ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0') {
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -58,9 +58,10 @@ const char* FindLayoutBase(const char* extensionKey, char* type);
 int CheckVerbForSaving(const char* extension, const char* verb, int setsDefault, size_t* room);
 
 // The file type the user picked in Windows' own settings for extension
-// (the ProgId of its UserChoice key), which decides what a double-click
-// opens from Windows 8 on. 1 with the name in progId (ASSOC_TEXT_SIZE
-// bytes), or 0 with progId empty when there is none. Only reads.
+// (the ProgId of its UserChoiceLatest\ProgId key, else of its UserChoice
+// key), which decides what a double-click opens from Windows 8 on. 1 with
+// the name in progId (ASSOC_TEXT_SIZE bytes), or 0 with progId empty when
+// there is none. Only reads.
 int ReadUserChoice(const char* extension, char* progId);
 
 #endif

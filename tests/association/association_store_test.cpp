@@ -518,3 +518,36 @@ TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
     EXPECT_EQ(1, ComposeOverrideQuestion(SAVE_OVERRIDE_COMMAND | SAVE_OVERRIDE_MENU_TEXT | SAVE_OVERRIDE_HIDDEN
                                              | SAVE_OVERRIDE_EXTENDED, text, sizeof(text)));
 }
+
+TEST(ReadUserChoice, TheLatestKeyComesFirst)
+{
+    const std::string fileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+    struct Row {
+        const char* latest;  // null: no UserChoiceLatest\ProgId key
+        const char* choice;  // null: no UserChoice key
+        int found;
+        const char* progId;
+    };
+    const Row rows[] = {
+        {nullptr, "kvchoice", 1, "kvchoice"},
+        {"kvlatest", nullptr, 1, "kvlatest"},
+        {"kvlatest", "kvchoice", 1, "kvlatest"},
+        {"", "kvchoice", 1, "kvchoice"},
+        {nullptr, nullptr, 0, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << (row.latest ? row.latest : "-") << " " << (row.choice ? row.choice : "-"));
+        Names names;
+        const std::string key = fileExts + names.ext;
+        if (row.latest) {
+            SetValue(key + "\\UserChoiceLatest\\ProgId", "ProgId", REG_SZ, std::string(row.latest) + '\0', HKEY_CURRENT_USER);
+        }
+        if (row.choice) {
+            SetValue(key + "\\UserChoice", "ProgId", REG_SZ, std::string(row.choice) + '\0', HKEY_CURRENT_USER);
+        }
+        char progId[ASSOC_TEXT_SIZE] = "stale";
+        EXPECT_EQ(row.found, ReadUserChoice(names.ext.c_str(), progId));
+        EXPECT_STREQ(row.progId, progId);
+        DeleteTree(key, HKEY_CURRENT_USER);
+    }
+}
