@@ -94,6 +94,8 @@ unsigned FindSaveOverrides(const char* extension, const char* verb)
         || !FormatText(dropTarget, sizeof(dropTarget), "%s%s", verbKey, kDropTarget)) {
         return 0;
     }
+    // The class root's view of the DropTarget merges the user's and the
+    // machine's, whichever verb key the save writes.
     return FindKeyValues(verbKey, kVerbValues, sizeof(kVerbValues) / sizeof(kVerbValues[0]))
            | FindKeyValues(commandKey, kCommandValues, 1)
            | FindValues(HKEY_CLASSES_ROOT, dropTarget, kDropTargetValues, 1);
