@@ -35,6 +35,10 @@ static const char kEmptyCommandText[] =
     "コマンドラインが空のままでは、この種類のファイルを開けなくなるため、保存できません。\n\n"
     "ファイルを開くプログラムを一覧から選ぶか、コマンドラインを入力してから、"
     "もう一度「OK」を押してください。";
+static const char kVerbNotOneWordText[] =
+    "標準の動詞に設定する動詞には、空白や「,」を含めることはできません。\n\n"
+    "Windows は標準の動詞を空白や「,」で区切られた動詞の並びとして読むため、最初の語だけが標準の動詞になってしまいます。"
+    "空白と「,」を取り除くか、「標準の動詞に設定」のチェックを外してから、もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
@@ -256,12 +260,15 @@ static int AcceptVerb(HWND dialog)
     char text[512];  // the longer text takes under 300 bytes
     size_t room = 0;
     GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    int fault = CheckVerbForSaving(GetSession(dialog)->extension, verb, &room);
+    int fault = CheckVerbForSaving(GetSession(dialog)->extension, verb,
+                                   IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED, &room);
     if (fault == VERB_FAULT_NONE) {
         return 1;
     }
     if (fault == VERB_FAULT_SEPARATOR) {
         CopyText(text, sizeof(text), kVerbSeparatorText);
+    } else if (fault == VERB_FAULT_NOT_ONE_WORD) {
+        CopyText(text, sizeof(text), kVerbNotOneWordText);
     } else {
         FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
     }
@@ -307,7 +314,7 @@ static int AcceptOverrides(HWND dialog)
 {
     char verb[ASSOC_TEXT_SIZE];
     char written[ASSOC_TEXT_SIZE];
-    char text[1024];
+    char text[SAVE_OVERRIDE_QUESTION_SIZE];
     int setDefault = IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED;
     GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
     if (!FindWrittenVerb(GetSession(dialog)->extension, verb, setDefault, written)) {
@@ -317,7 +324,7 @@ static int AcceptOverrides(HWND dialog)
     if (overrides == 0 || !ComposeOverrideQuestion(overrides, text, sizeof(text))) {
         return 1;
     }
-    if (ShowMessage(GetParent(dialog), kOverrideCaption, text, MB_YESNO | MB_DEFBUTTON2) == IDYES) {
+    if (ShowMessage(GetParent(dialog), kSaveOverrideCaption, text, kSaveOverrideStyle) == IDYES) {
         return 1;
     }
     SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_VERB), TRUE);

@@ -21,7 +21,8 @@ int ComposeCommandKey(char* output, const char* type, const char* verb);
 enum {
     VERB_FAULT_NONE = 0,
     VERB_FAULT_SEPARATOR = 1,  // it holds a backslash, which would nest keys
-    VERB_FAULT_TOO_LONG = 2    // its command key name does not fit
+    VERB_FAULT_TOO_LONG = 2,   // its command key name does not fit
+    VERB_FAULT_NOT_ONE_WORD = 3  // made the default, it would be read as a list
 };
 
 // The fault of verb (non-empty) under type. VERB_FAULT_TOO_LONG only when a
@@ -29,5 +30,14 @@ enum {
 // is at fault, not the verb, and the result is VERB_FAULT_NONE. room, when
 // not null, gets the most bytes a verb may have under type (0 when none).
 int FindVerbFault(const char* type, const char* verb, size_t* room);
+
+// The shell reads the default value of TYPE\shell as a list of verbs
+// separated by blanks, tabs or commas, the first being the default verb.
+// 1 with the first item of list in verb (ASSOC_TEXT_SIZE bytes), or 0 with
+// verb empty when the list holds none.
+int FirstListedVerb(const char* list, char* verb);
+// 0 when verb holds a blank, a tab or a comma: as the default it would be
+// read as a list.
+int IsOneVerbWord(const char* verb);
 
 #endif

@@ -131,22 +131,6 @@ static int ReadExactText(HKEY root, const char* subKey, char* text, size_t size)
     return WideToProgramText((const WCHAR*)value.data, text, size) ? 1 : -1;
 }
 
-// Stand-in until the key-name helpers have it.
-static int FirstListedVerb(const char* list, char* verb)
-{
-    while (*list == ' ' || *list == ',' || *list == '\t') {
-        ++list;
-    }
-    size_t length = 0;
-    while (list[length] != '\0' && list[length] != ' ' && list[length] != ',' && list[length] != '\t'
-           && length + 1 < ASSOC_TEXT_SIZE) {
-        verb[length] = list[length];
-        ++length;
-    }
-    verb[length] = '\0';
-    return length > 0;
-}
-
 // The first verb of the list a TYPE\shell key's default value holds, or an
 // empty verb when there is none or it cannot be held exactly.
 static void ReadListedDefaultVerb(HKEY root, const char* shellKey, char* verb)
@@ -433,7 +417,7 @@ static int SetLayoutValue(const LayoutNames* names, int level, const LayoutValue
 // extension's key comes into being with the layout below it, and no per-user
 // copy of an existing one can hide the type it names. Null for a type name
 // that code page 932 cannot hold: a substitute would name another key.
-static const char* FindLayoutBase(const char* extensionKey, char* type)
+const char* FindLayoutBase(const char* extensionKey, char* type)
 {
     int named = ReadExactText(HKEY_CLASSES_ROOT, extensionKey, type, ASSOC_KEY_NAME_SIZE);
     if (named < 0) {
@@ -442,7 +426,7 @@ static const char* FindLayoutBase(const char* extensionKey, char* type)
     return type[0] != '\0' ? type : extensionKey;
 }
 
-int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
+int CheckVerbForSaving(const char* extension, const char* verb, int setsDefault, size_t* room)
 {
     char extensionKey[ASSOC_KEY_NAME_SIZE];
     char type[ASSOC_KEY_NAME_SIZE];
@@ -453,7 +437,8 @@ int CheckVerbForSaving(const char* extension, const char* verb, size_t* room)
         return VERB_FAULT_NONE;
     }
     const char* base = FindLayoutBase(extensionKey, type);
-    return base != NULL ? FindVerbFault(base, verb, room) : VERB_FAULT_NONE;
+    int fault = base != NULL ? FindVerbFault(base, verb, room) : VERB_FAULT_NONE;
+    return fault == VERB_FAULT_NONE && setsDefault && !IsOneVerbWord(verb) ? VERB_FAULT_NOT_ONE_WORD : fault;
 }
 
 // The verb the texts go under: the one given; for none, the present default
@@ -539,11 +524,19 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
 
 int ReadUserChoice(const char* extension, char* progId)
 {
-    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoice")];
+    // Windows 11 builds since 2025 keep the choice in a subkey named ProgId
+    // of UserChoiceLatest; the others in UserChoice.
+    static const char* const kChoiceKeys[] = {"UserChoiceLatest\\ProgId", "UserChoice"};
+    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoiceLatest\\ProgId")];
     progId[0] = '\0';
-    if (extension == NULL || extension[0] == '\0'
-        || !FormatText(name, sizeof(name), "%s\\%s\\UserChoice", kFileExts, extension)) {
+    if (extension == NULL || extension[0] == '\0') {
         return 0;
     }
-    return ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0';
+    for (const char* choiceKey : kChoiceKeys) {
+        if (FormatText(name, sizeof(name), "%s\\%s\\%s", kFileExts, extension, choiceKey)
+            && ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0') {
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -48,21 +48,29 @@ struct AssocWriteReport {
 // for an empty extension). report, when not null, says what happened.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 
+// The key the layout of extensionKey (composed by ComposeExtensionKey) goes
+// under: the file type the extension key names, else the extension key
+// itself. type holds ASSOC_KEY_NAME_SIZE bytes; the result is one of the two,
+// or null for a type name that code page 932 cannot hold.
+const char* FindLayoutBase(const char* extensionKey, char* type);
+
 // The verb WriteAssociation would write under for extension: verb, or for
 // an empty one the present default (when setDefault is set) or open, into
 // written (ASSOC_TEXT_SIZE bytes). 0 when no save can go there.
 int FindWrittenVerb(const char* extension, const char* verb, int setDefault, char* written);
 
 // What keeps verb (as typed; empty is the default verb) from naming its keys
-// under the type the extension's layout goes under: a VERB_FAULT_ value of
-// association_keys.h, with in room (when not null) the most bytes a verb may
-// have there. A type name that leaves no room is not the verb's fault.
-int CheckVerbForSaving(const char* extension, const char* verb, size_t* room);
+// under the type the extension's layout goes under, or, when setsDefault,
+// from being the default verb: a VERB_FAULT_ value of association_keys.h,
+// with in room (when not null) the most bytes a verb may have there. A type
+// name that leaves no room is not the verb's fault.
+int CheckVerbForSaving(const char* extension, const char* verb, int setsDefault, size_t* room);
 
 // The file type the user picked in Windows' own settings for extension
-// (the ProgId of its UserChoice key), which decides what a double-click
-// opens from Windows 8 on. 1 with the name in progId (ASSOC_TEXT_SIZE
-// bytes), or 0 with progId empty when there is none. Only reads.
+// (the ProgId of its UserChoiceLatest\ProgId key, else of its UserChoice
+// key), which decides what a double-click opens from Windows 8 on. 1 with
+// the name in progId (ASSOC_TEXT_SIZE bytes), or 0 with progId empty when
+// there is none. Only reads.
 int ReadUserChoice(const char* extension, char* progId);
 
 #endif

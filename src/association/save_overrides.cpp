@@ -1,5 +1,131 @@
-// STUB
 #include "association/save_overrides.h"
-const char kOverrideCaption[] = "stub";
-unsigned FindSaveOverrides(const char*, const char*) { return 0; }
-int ComposeOverrideQuestion(unsigned, char* text, size_t) { text[0] = 0; return 1; }
+
+#include "association/assoc_request.h"
+#include "association/association_keys.h"
+#include "association/association_store.h"
+#include "path/bounded_text.h"
+#include "path/sjis_path.h"
+
+const char kSaveOverrideCaption[] = "保存しても使われない設定があります";
+const UINT kSaveOverrideStyle = MB_YESNO | MB_DEFBUTTON2;
+
+static const char kQuestionIntro[] =
+    "この種類のファイルを登録したプログラムが動詞のキーに書いた値を Windows が優先するため、"
+    "保存しても次のようになります。\n\n";
+static const char kQuestionEnd[] =
+    "\n別の動詞の名前にして「標準の動詞に設定」にチェックを付けて保存すると、保存した内容が使われます。\n\n"
+    "このまま保存しますか?\n(「いいえ」を押すと、保存せずに元の画面に戻ります)";
+
+struct QuestionLine {
+    unsigned bit;
+    const char* line;  // what the user will not see
+};
+
+static const QuestionLine kQuestionLines[] = {
+    {SAVE_OVERRIDE_COMMAND, "・開くときに実行されるのは、このコマンドラインではありません。\n"},
+    {SAVE_OVERRIDE_MENU_TEXT, "・メニューには、このメニューの文字列ではなく別の文字列が表示されます。\n"},
+    {SAVE_OVERRIDE_HIDDEN, "・この動詞はメニューに表示されません。\n"},
+    {SAVE_OVERRIDE_EXTENDED, "・この動詞は、Shift キーを押しながら右クリックしたときだけメニューに表示されます。\n"},
+};
+
+struct OverrideValue {
+    const char* name;
+    unsigned bit;
+};
+
+static const OverrideValue kVerbValues[] = {
+    {"ExplorerCommandHandler", SAVE_OVERRIDE_COMMAND},
+    {"MUIVerb", SAVE_OVERRIDE_MENU_TEXT},
+    {"LegacyDisable", SAVE_OVERRIDE_HIDDEN},
+    {"ProgrammaticAccessOnly", SAVE_OVERRIDE_HIDDEN},
+    {"Extended", SAVE_OVERRIDE_EXTENDED},
+};
+static const OverrideValue kCommandValues[] = {{"DelegateExecute", SAVE_OVERRIDE_COMMAND}};
+static const OverrideValue kDropTargetValues[] = {{"Clsid", SAVE_OVERRIDE_COMMAND}};
+
+static const char kUserClasses[] = "Software\\Classes";
+static const char kDropTarget[] = "\\DropTarget";
+
+// The bits of the values present in the key, whatever their type and data.
+static unsigned FindValues(HKEY root, const char* subKey, const OverrideValue* values, size_t count)
+{
+    HKEY key;
+    unsigned found = 0;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return 0;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (RegQueryValueExA(key, values[i].name, NULL, NULL, NULL, NULL) == ERROR_SUCCESS) {
+            found |= values[i].bit;
+        }
+    }
+    RegCloseKey(key);
+    return found;
+}
+
+// The values of a layout key where the writer will set its value: through
+// the class root when it may, else in the user's own key of the same name.
+static unsigned FindKeyValues(const char* subKey, const OverrideValue* values, size_t count)
+{
+    char userKey[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return FindValues(HKEY_CLASSES_ROOT, subKey, values, count);
+    }
+    if (!FormatText(userKey, sizeof(userKey), "%s\\%s", kUserClasses, subKey)) {
+        return 0;
+    }
+    return FindValues(HKEY_CURRENT_USER, userKey, values, count);
+}
+
+unsigned FindSaveOverrides(const char* extension, const char* verb)
+{
+    char extensionKey[ASSOC_KEY_NAME_SIZE];
+    char type[ASSOC_KEY_NAME_SIZE];
+    char verbKey[ASSOC_KEY_NAME_SIZE];
+    char commandKey[ASSOC_KEY_NAME_SIZE];
+    char dropTarget[ASSOC_KEY_NAME_SIZE + sizeof(kDropTarget)];
+    if (!ComposeExtensionKey(extensionKey, extension)) {
+        return 0;
+    }
+    const char* base = FindLayoutBase(extensionKey, type);
+    if (!ComposeVerbKey(verbKey, base, verb) || !ComposeCommandKey(commandKey, base, verb)
+        || !FormatText(dropTarget, sizeof(dropTarget), "%s%s", verbKey, kDropTarget)) {
+        return 0;
+    }
+    // The class root's view of the DropTarget merges the user's and the
+    // machine's, whichever verb key the save writes.
+    return FindKeyValues(verbKey, kVerbValues, sizeof(kVerbValues) / sizeof(kVerbValues[0]))
+           | FindKeyValues(commandKey, kCommandValues, 1)
+           | FindValues(HKEY_CLASSES_ROOT, dropTarget, kDropTargetValues, 1);
+}
+
+// Appends source to text (size bytes) at *used; 0 when it does not fit.
+static int AppendText(char* text, size_t size, size_t* used, const char* source)
+{
+    if (!CopyText(text + *used, size - *used, source)) {
+        return 0;
+    }
+    *used += StringEnd(text + *used);
+    return 1;
+}
+
+int ComposeOverrideQuestion(unsigned overrides, char* text, size_t size)
+{
+    size_t used = 0;
+    if (size == 0) {
+        return 0;
+    }
+    int fits = overrides != 0 && AppendText(text, size, &used, kQuestionIntro);
+    for (const QuestionLine& line : kQuestionLines) {
+        if (fits && (overrides & line.bit)) {
+            fits = AppendText(text, size, &used, line.line);
+        }
+    }
+    fits = fits && AppendText(text, size, &used, kQuestionEnd);
+    if (!fits) {
+        text[0] = '\0';
+    }
+    return fits;
+}

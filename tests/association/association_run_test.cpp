@@ -376,10 +376,47 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
     }
 }
 
-// A verb that cannot name its key (too long, or holding a backslash) is
-// refused at OK by a message of the dialog's own, which then stays open with
-// the user's texts and the verb in focus, and nothing is written until the
-// verb is mended.
+// Values that make Windows use something else than the command and menu
+// text saved: the user is asked first, may go back, and may save anyway;
+// they are never changed.
+TEST(AssociationRun, ValuesThatOverrideTheSaveAreAskedAbout)
+{
+    Scene scene;
+    scene.AssociateWithOld();
+    const std::string verbKey = scene.type + "\\shell\\open";
+    SetValue(verbKey, "MUIVerb", REG_SZ, std::string("@shell32.dll,-8504", 19));
+    SetValue(verbKey + "\\command", "DelegateExecute", REG_SZ, std::string("{11dbb47c-a525-400b-9e80-a54615a090c0}", 39));
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+    ClickButton(run.dialog.Control(1042));
+    std::string before = SnapshotClassRoot();
+    for (int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer);
+        PressOk(run.dialog);
+        HWND box = WaitForWindow("保存しても使われない設定があります", run.program.info.dwProcessId);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
+        PostMessageA(box, WM_COMMAND, answer, 0);
+        ASSERT_TRUE(WaitForWindowGone(box));
+        if (answer == IDNO) {
+            Settle(run.dialog.window);
+            EXPECT_TRUE(IsWindowVisible(run.dialog.window));
+            EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", CommandText(run));
+            EXPECT_EQ(before, SnapshotClassRoot());
+        }
+    }
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(verbKey + "\\command"));
+    std::string after = SnapshotTree(verbKey);
+    EXPECT_NE(std::string::npos, after.find("MUIVerb")) << after;
+    EXPECT_NE(std::string::npos, after.find("DelegateExecute")) << after;
+}
+
+// A verb that cannot name its key (too long, or holding a backslash), or
+// that is to be the default and is not one word, is refused at OK by a
+// message of the dialog's own, which then stays open with the user's texts
+// and the verb in focus, and nothing is written until the verb is mended.
 TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
 {
     Scene scene;
@@ -390,7 +427,8 @@ TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
     TypeText(run.dialog.Control(1012), std::string(300, 'm'));
     ClickButton(run.dialog.Control(1041));
     std::string before = SnapshotClassRoot();
-    for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command")}) {
+    for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command"), std::string("edit with"),
+                                    std::string("view,open")}) {
         SCOPED_TRACE(verb);
         SetText(run.dialog.Control(1137), verb);
         PressOk(run.dialog);
@@ -605,6 +643,10 @@ TEST(AssociationRun, UserWithoutAdministratorRights)
         // Also starts the probe, so that a file opened by mistake shows.
         const std::string kept = Quoted(scene.probe) + " /kept \"%1\"";
         SetDefault(edit + "\\command", kept);
+        if (row.setup == kMachineReadOnly) {
+            // New per-user keys hide it: the save takes effect, and nothing is asked.
+            SetValue(edit, "MUIVerb", REG_SZ, std::string("mui", 4));
+        }
         if (row.setup == kOwnChoice) {
             SetValue(kUserChoices + scene.ext + "\\UserChoice", "ProgId", REG_SZ, std::string("kvother", 8), HKEY_CURRENT_USER);
         } else {

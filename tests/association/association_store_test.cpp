@@ -1,6 +1,9 @@
 // The association store against the real registry of the throwaway prefix.
 #include "association/association_store.h"
 
+#include "association/association_keys.h"
+#include "association/save_overrides.h"
+
 #include "common/registry_helpers.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +11,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -523,5 +527,122 @@ TEST(WriteAssociation, TextsThatCodePage932CannotHoldAreNeverSubstituted)
                   ReadWide(root, where + names.type + "\\shell\\open\\command", &valueType));
         EXPECT_EQ(which == kCommandKept ? (DWORD)REG_EXPAND_SZ : (DWORD)REG_SZ, valueType);
         EXPECT_FALSE(KeyExists(names.type + "o"));
+    }
+}
+
+TEST(CheckVerbForSaving, OnlyADefaultVerbMustBeOneWord)
+{
+    struct Row {
+        const char* verb;
+        int setsDefault;
+        int fault;
+    };
+    const Row rows[] = {
+        {"edit with", 1, VERB_FAULT_NOT_ONE_WORD},
+        {"edit with", 0, VERB_FAULT_NONE},
+        // A verb that cannot name its key is told that first.
+        {"a b\\c", 1, VERB_FAULT_SEPARATOR},
+    };
+    Names names;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.verb);
+        EXPECT_EQ(row.fault, CheckVerbForSaving(names.ext.c_str(), row.verb, row.setsDefault, nullptr));
+    }
+}
+
+TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
+{
+    enum Where { kClassRoot, kMachineReadOnly, kUserKey };
+    struct Value {
+        const char* key;  // below TYPE\shell\open
+        const char* name;
+        DWORD type;
+    };
+    struct Row {
+        const char* name;
+        Where where;  // of values: the verb and command keys are then read-only
+        std::vector<Value> values;
+        unsigned expected;
+    };
+    const Row rows[] = {
+        {"DelegateExecute", kClassRoot, {{"\\command", "DelegateExecute", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"ExplorerCommandHandler", kClassRoot, {{"", "ExplorerCommandHandler", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"DropTarget", kClassRoot, {{"\\DropTarget", "Clsid", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"MUIVerb", kClassRoot, {{"", "MUIVerb", REG_EXPAND_SZ}}, SAVE_OVERRIDE_MENU_TEXT},
+        {"LegacyDisable", kClassRoot, {{"", "LegacyDisable", REG_DWORD}}, SAVE_OVERRIDE_HIDDEN},
+        {"ProgrammaticAccessOnly", kClassRoot, {{"", "ProgrammaticAccessOnly", REG_SZ}}, SAVE_OVERRIDE_HIDDEN},
+        {"Extended", kClassRoot, {{"", "Extended", REG_BINARY}}, SAVE_OVERRIDE_EXTENDED},
+        {"a clean verb", kClassRoot, {{"", "Other", REG_SZ}, {"\\command", "Other", REG_SZ}}, 0},
+        // New per-user keys hide the machine's values, not its subkeys.
+        {"new per-user keys", kMachineReadOnly,
+         {{"\\command", "DelegateExecute", REG_SZ}, {"", "MUIVerb", REG_SZ}}, 0},
+        {"new per-user keys and a machine DropTarget", kMachineReadOnly,
+         {{"", "LegacyDisable", REG_SZ}, {"\\DropTarget", "Clsid", REG_SZ}}, SAVE_OVERRIDE_COMMAND},
+        {"an existing per-user key", kUserKey, {{"", "MUIVerb", REG_SZ}}, SAVE_OVERRIDE_MENU_TEXT},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        const std::string verbKey = names.type + "\\shell\\open";
+        SetDefault(names.ext, names.type);
+        SetDefault(verbKey, "M");
+        SetDefault(verbKey + "\\command", "C");
+        HKEY root = row.where == kUserKey ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+        std::string where = row.where == kUserKey ? kUserClasses : "";
+        for (const Value& value : row.values) {
+            SetValue(where + verbKey + value.key, value.name, value.type, std::string(4, '\0'), root);
+        }
+        ReadOnlyKeys locks;
+        if (row.where != kClassRoot) {
+            // Hidden by the user's key, whether it is new or not.
+            SetValue(verbKey, "Extended", REG_SZ, std::string(1, '\0'));
+            locks.Add(verbKey);
+            locks.Add(verbKey + "\\command");
+        }
+        auto snapshot = [&] {
+            return SnapshotTree(names.ext) + SnapshotTree(names.type) + SnapshotTree(kUserClasses + names.type, HKEY_CURRENT_USER);
+        };
+        std::string before = snapshot();
+        unsigned found = FindSaveOverrides(names.ext.c_str(), "open");
+        EXPECT_EQ(row.expected, found);
+        EXPECT_EQ(before, snapshot()) << "only reads";
+        char text[SAVE_OVERRIDE_QUESTION_SIZE];
+        EXPECT_EQ(found != 0, ComposeOverrideQuestion(found, text, sizeof(text)));
+    }
+    char text[SAVE_OVERRIDE_QUESTION_SIZE];
+    EXPECT_EQ(1, ComposeOverrideQuestion(SAVE_OVERRIDE_COMMAND | SAVE_OVERRIDE_MENU_TEXT | SAVE_OVERRIDE_HIDDEN
+                                             | SAVE_OVERRIDE_EXTENDED, text, sizeof(text)));
+}
+
+TEST(ReadUserChoice, TheLatestKeyComesFirst)
+{
+    const std::string fileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+    struct Row {
+        const char* latest;  // null: no UserChoiceLatest\ProgId key
+        const char* choice;  // null: no UserChoice key
+        int found;
+        const char* progId;
+    };
+    const Row rows[] = {
+        {nullptr, "kvchoice", 1, "kvchoice"},
+        {"kvlatest", nullptr, 1, "kvlatest"},
+        {"kvlatest", "kvchoice", 1, "kvlatest"},
+        {"", "kvchoice", 1, "kvchoice"},
+        {nullptr, nullptr, 0, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << (row.latest ? row.latest : "-") << " " << (row.choice ? row.choice : "-"));
+        Names names;
+        const std::string key = fileExts + names.ext;
+        if (row.latest) {
+            SetValue(key + "\\UserChoiceLatest\\ProgId", "ProgId", REG_SZ, std::string(row.latest) + '\0', HKEY_CURRENT_USER);
+        }
+        if (row.choice) {
+            SetValue(key + "\\UserChoice", "ProgId", REG_SZ, std::string(row.choice) + '\0', HKEY_CURRENT_USER);
+        }
+        char progId[ASSOC_TEXT_SIZE] = "stale";
+        EXPECT_EQ(row.found, ReadUserChoice(names.ext.c_str(), progId));
+        EXPECT_STREQ(row.progId, progId);
+        DeleteTree(key, HKEY_CURRENT_USER);
     }
 }
