@@ -23,6 +23,7 @@ const char kSeveralFilesText[] =
 const char kDirectoryCaption[] = "ディレクトリがドロップされました";
 // The drop handler's message for a path it cannot read; its text is its own.
 const char kNotFoundCaption[] = "ファイルが見つかりません";
+const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
 
 std::string Quoted(const std::string& text)
 {
@@ -223,8 +224,7 @@ TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
     // argument would name the shorter one, which would reach the dialog.
     std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
     std::string tooLong = fits + "g";
-    // 259 double-byte characters fit the conversion but not, resolved, the
-    // 259 bytes of an ANSI path; 260 do not fit the conversion.
+    // 259 double-byte characters are a path; 260 are not.
     std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
     std::string kanjiTooLong = kanji + "表";
     ASSERT_TRUE(CreateFileWide(fits));
@@ -242,7 +242,8 @@ TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
         {"empty quoted argument", program + " \"\"", kNotFoundCaption},
         {"missing file", program + " " + Quoted(folder + "missing.txt"), kNotFoundCaption},
         {"260 characters naming a file", program + " " + Quoted(tooLong), kNotFoundCaption},
-        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNotFoundCaption},
+        // Resolved in UTF-16, the path gets as far as its (missing) extension.
+        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNoExtensionCaption},
         {"260 double-byte characters naming a file", program + " " + Quoted(kanjiTooLong),
          kNotFoundCaption},
         {"longer than any path", program + " " + Quoted(folder + std::string(3000, 'x')),
