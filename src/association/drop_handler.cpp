@@ -9,8 +9,12 @@
 #include "association/association_store.h"
 #include "association/message_box.h"
 #include "association/refused_extension.h"
+#include "common/code_page_text.h"
 #include "path/bounded_text.h"
-#include "path/sjis_path.h"
+
+// Any extension of a path of up to 259 characters, each at most two bytes
+// in code page 932, fits with its NUL.
+enum { EXTENSION_SIZE = 2 * MAX_PATH };
 
 static const char kNotFoundCaption[] = "ファイルが見つかりません";
 static const char kNotFoundText[] =
@@ -18,6 +22,10 @@ static const char kNotFoundText[] =
 static const char kDirectoryCaption[] = "ディレクトリがドロップされました";
 static const char kDirectoryText[] =
     "現在のバージョンでは、ディレクトリに関連づけを行うことはできません。";
+static const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
+static const char kForeignExtensionText[] =
+    "ドロップされたファイルの拡張子には、このプログラムでは扱えない文字 (日本語の Windows の"
+    "文字コードにない文字) が含まれているため、関連づけを行うことはできません。";
 static const char kSpecialCaption[] = "特殊な拡張子への関連づけ";
 static const char kSpecialText[] =
     "現在のバージョンでは、拡張子 exe, com, lnk に関連づけを行うことはできません。";
@@ -44,16 +52,38 @@ static const char kUserChoiceText[] =
     "これまでどおり Windows の設定で選ばれているプログラムが開きます。\n\n"
     "ダブルクリックで開くプログラムは、Windows の「設定」→「アプリ」→「既定のアプリ」で変更できます。";
 
-// 1 when the file may be associated; otherwise the user has been told why not.
-static int AcceptDroppedPath(const char* path, const char* extension)
+// The extension of the long path with its dot, or its end when the last
+// name has none. In UTF-16 every backslash separates.
+static const WCHAR* FindLongExtension(const WCHAR* path)
 {
-    DWORD attributes = GetFileAttributesA(path);
+    const WCHAR* extension = 0;
+    const WCHAR* p = path;
+    for (; *p != L'\0'; ++p) {
+        if (*p == L'\\') {
+            extension = 0;
+        } else if (*p == L'.') {
+            extension = p;
+        }
+    }
+    return extension != 0 ? extension : p;
+}
+
+// 1 when the file may be associated, with its extension in code page 932
+// (EXTENSION_SIZE bytes); otherwise the user has been told why not. The
+// extension is the long name's: a short name cuts it to three characters.
+static int AcceptDroppedPath(const WCHAR* path, char* extension)
+{
+    DWORD attributes = GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         ShowMessage(NULL, kNotFoundCaption, kNotFoundText, MB_OK);
         return 0;
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         ShowMessage(NULL, kDirectoryCaption, kDirectoryText, MB_OK);
+        return 0;
+    }
+    if (!WideToProgramText(FindLongExtension(path), extension, EXTENSION_SIZE)) {
+        ShowMessage(NULL, kForeignExtensionCaption, kForeignExtensionText, MB_OK);
         return 0;
     }
     if (IsRefusedExtension(extension)) {
@@ -67,14 +97,26 @@ static int AcceptDroppedPath(const char* path, const char* extension)
     return 1;
 }
 
-// The program now associated with the file, or nothing.
-static void FindCurrentProgram(const char* path, char* program)
+// The program now associated with the file, in code page 932: its path
+// exactly, else its short form where that converts exactly, else nothing
+// (the dialog then opens without a program).
+static void FindCurrentProgram(const WCHAR* path, char* program)
 {
-    // The buffer's contents are not defined when nothing is found.
-    if ((INT_PTR)FindExecutableA(path, NULL, program) <= 32) {
-        program[0] = '\0';
+    WCHAR found[MAX_PATH];
+    WCHAR shortForm[MAX_PATH];
+    program[0] = '\0';
+    if ((INT_PTR)FindExecutableW(path, NULL, found) <= 32) {
+        return;
     }
-    TerminateText(program, MAX_PATH);
+    // Terminated whatever the shell left in the buffer's last character.
+    found[MAX_PATH - 1] = L'\0';
+    if (WideToProgramText(found, program, MAX_PATH)) {
+        return;
+    }
+    DWORD length = GetShortPathNameW(found, shortForm, MAX_PATH);
+    if (length != 0 && length < MAX_PATH) {
+        WideToProgramText(shortForm, program, MAX_PATH);
+    }
 }
 
 // The association was saved nowhere: say so, and what the user can do.
@@ -106,9 +148,9 @@ static void ExplainUserChoice(const char* extension, const char* writtenType)
     }
 }
 
-void HandleDroppedFile(const char* path)
+void HandleDroppedFile(const WCHAR* path)
 {
-    const char* extension = FindExtension(path);
+    char extension[EXTENSION_SIZE];
     if (!AcceptDroppedPath(path, extension)) {
         return;
     }
@@ -132,6 +174,6 @@ void HandleDroppedFile(const char* path)
         ExplainUserChoice(extension, report.type);
     }
     if (request.runAfter) {
-        ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
+        ShellExecuteW(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
     }
 }

@@ -2,12 +2,33 @@
 
 #include "path/sjis_path.h"
 
-static int IsBlank(char c)
+// One scanner for every code unit. A char is a code page 932 byte, and a
+// lead byte takes the next byte with it; a UTF-16 (or wider) unit stands
+// alone, since no unit of another character can equal a quote, a blank or a
+// backslash there.
+static int TakesNextUnit(char c)
+{
+    return IsSjisLeadByte((unsigned char)c);
+}
+
+static int TakesNextUnit(char16_t)
+{
+    return 0;
+}
+
+static int TakesNextUnit(wchar_t)
+{
+    return 0;
+}
+
+template <typename Unit>
+static int IsBlank(Unit c)
 {
     return c == ' ' || c == '\t';
 }
 
-static const char* SkipBlanks(const char* p)
+template <typename Unit>
+static const Unit* SkipBlanks(const Unit* p)
 {
     while (IsBlank(*p)) {
         ++p;
@@ -15,9 +36,10 @@ static const char* SkipBlanks(const char* p)
     return p;
 }
 
-// Counts every byte of the argument but stores only those that leave room
+// Counts every unit of the argument but stores only those that leave room
 // for the terminator, so one pass both measures and copies.
-static void AppendByte(char c, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static void AppendUnit(Unit c, Unit* out, size_t outSize, size_t* length)
 {
     if (out != 0 && *length + 1 < outSize) {
         out[*length] = c;
@@ -25,10 +47,11 @@ static void AppendByte(char c, char* out, size_t outSize, size_t* length)
     ++*length;
 }
 
-static void AppendRepeated(char c, size_t count, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static void AppendRepeated(Unit c, size_t count, Unit* out, size_t outSize, size_t* length)
 {
     for (size_t i = 0; i < count; ++i) {
-        AppendByte(c, out, outSize, length);
+        AppendUnit(c, out, outSize, length);
     }
 }
 
@@ -36,17 +59,19 @@ static void AppendRepeated(char c, size_t count, char* out, size_t outSize, size
 // unless the terminator follows it. The lead bytes are the path code's fixed
 // ranges, not the runtime's locale tables, so the split is the same on every
 // machine.
-static const char* CopyCharacter(const char* p, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static const Unit* CopyCharacter(const Unit* p, Unit* out, size_t outSize, size_t* length)
 {
-    AppendByte(*p, out, outSize, length);
-    if (IsSjisLeadByte((unsigned char)*p) && p[1] != '\0') {
+    AppendUnit(*p, out, outSize, length);
+    if (TakesNextUnit(*p) && p[1] != '\0') {
         ++p;
-        AppendByte(*p, out, outSize, length);
+        AppendUnit(*p, out, outSize, length);
     }
     return p + 1;
 }
 
-static const char* ScanProgramName(const char* p, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static const Unit* ScanProgramName(const Unit* p, Unit* out, size_t outSize, size_t* length)
 {
     if (*p == '"') {
         ++p;
@@ -63,28 +88,30 @@ static const char* ScanProgramName(const char* p, char* out, size_t outSize, siz
 
 // A run of backslashes. Before a quote they are halved; an odd one left over
 // makes the quote literal. A quote after an even run is left to the caller.
-static const char* ScanBackslashes(const char* p, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static const Unit* ScanBackslashes(const Unit* p, Unit* out, size_t outSize, size_t* length)
 {
     size_t count = 0;
     while (p[count] == '\\') {
         ++count;
     }
     if (p[count] != '"') {
-        AppendRepeated('\\', count, out, outSize, length);
+        AppendRepeated((Unit)'\\', count, out, outSize, length);
         return p + count;
     }
-    AppendRepeated('\\', count / 2, out, outSize, length);
+    AppendRepeated((Unit)'\\', count / 2, out, outSize, length);
     if (count % 2 == 0) {
         return p + count;
     }
-    AppendByte('"', out, outSize, length);
+    AppendUnit((Unit)'"', out, outSize, length);
     return p + count + 1;
 }
 
-static const char* ScanQuote(const char* p, int* quoted, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static const Unit* ScanQuote(const Unit* p, int* quoted, Unit* out, size_t outSize, size_t* length)
 {
     if (*quoted && p[1] == '"') {
-        AppendByte('"', out, outSize, length);
+        AppendUnit((Unit)'"', out, outSize, length);
         *quoted = 0;
         return p + 2;
     }
@@ -92,7 +119,8 @@ static const char* ScanQuote(const char* p, int* quoted, char* out, size_t outSi
     return p + 1;
 }
 
-static const char* ScanOrdinaryArgument(const char* p, char* out, size_t outSize, size_t* length)
+template <typename Unit>
+static const Unit* ScanOrdinaryArgument(const Unit* p, Unit* out, size_t outSize, size_t* length)
 {
     int quoted = 0;
     while (*p != '\0' && (quoted || !IsBlank(*p))) {
@@ -110,7 +138,8 @@ static const char* ScanOrdinaryArgument(const char* p, char* out, size_t outSize
 // Reads the argument starting at p into out (writing only what fits, never
 // the terminator) and its full length into *length. Returns the position
 // just after the argument.
-static const char* ScanArgument(const char* p, int isProgramName, char* out, size_t outSize,
+template <typename Unit>
+static const Unit* ScanArgument(const Unit* p, int isProgramName, Unit* out, size_t outSize,
                                 size_t* length)
 {
     *length = 0;
@@ -121,12 +150,13 @@ static const char* ScanArgument(const char* p, int isProgramName, char* out, siz
 }
 
 // Start of argument index, or 0 when the line has no such argument.
-static const char* LocateArgument(const char* commandLine, int index)
+template <typename Unit>
+static const Unit* LocateArgument(const Unit* commandLine, int index)
 {
     if (commandLine == 0 || commandLine[0] == '\0' || index < 0) {
         return 0;
     }
-    const char* p = commandLine;
+    const Unit* p = commandLine;
     for (int i = 0;; ++i) {
         if (i > 0) {
             p = SkipBlanks(p);
@@ -138,32 +168,34 @@ static const char* LocateArgument(const char* commandLine, int index)
             return p;
         }
         size_t length;
-        p = ScanArgument(p, i == 0, 0, 0, &length);
+        p = ScanArgument(p, i == 0, (Unit*)0, 0, &length);
     }
 }
 
-int CountCommandLineArguments(const char* commandLine)
+template <typename Unit>
+static int CountArguments(const Unit* commandLine)
 {
     if (commandLine == 0 || commandLine[0] == '\0') {
         return 0;
     }
     size_t length;
-    const char* p = ScanArgument(commandLine, 1, 0, 0, &length);
+    const Unit* p = ScanArgument(commandLine, 1, (Unit*)0, 0, &length);
     int count = 1;
     for (p = SkipBlanks(p); *p != '\0'; p = SkipBlanks(p)) {
-        p = ScanArgument(p, 0, 0, 0, &length);
+        p = ScanArgument(p, 0, (Unit*)0, 0, &length);
         ++count;
     }
     return count;
 }
 
-int GetCommandLineArgument(const char* commandLine, int index, char* output, size_t outputSize)
+template <typename Unit>
+static int GetArgument(const Unit* commandLine, int index, Unit* output, size_t outputSize)
 {
     if (output == 0 || outputSize == 0) {
         return 0;
     }
     output[0] = '\0';
-    const char* start = LocateArgument(commandLine, index);
+    const Unit* start = LocateArgument(commandLine, index);
     if (start == 0) {
         return 0;
     }
@@ -175,4 +207,36 @@ int GetCommandLineArgument(const char* commandLine, int index, char* output, siz
     }
     output[length] = '\0';
     return 1;
+}
+
+int CountCommandLineArguments(const char* commandLine)
+{
+    return CountArguments(commandLine);
+}
+
+int CountCommandLineArguments(const char16_t* commandLine)
+{
+    return CountArguments(commandLine);
+}
+
+int CountCommandLineArguments(const wchar_t* commandLine)
+{
+    return CountArguments(commandLine);
+}
+
+int GetCommandLineArgument(const char* commandLine, int index, char* output, size_t outputSize)
+{
+    return GetArgument(commandLine, index, output, outputSize);
+}
+
+int GetCommandLineArgument(const char16_t* commandLine, int index, char16_t* output,
+                           size_t outputSize)
+{
+    return GetArgument(commandLine, index, output, outputSize);
+}
+
+int GetCommandLineArgument(const wchar_t* commandLine, int index, wchar_t* output,
+                           size_t outputSize)
+{
+    return GetArgument(commandLine, index, output, outputSize);
 }

@@ -10,13 +10,6 @@
 #include "launch/resolve_long_path.h"
 #include "path/system_library.h"
 
-enum {
-    // Any argument of up to 259 UTF-16 characters fits in its Shift-JIS bytes.
-    ARGUMENT_SIZE = 1024,
-    RESOLVED_PATH_SIZE = 264,
-    RESOLVED_PATH_LIMIT = MAX_PATH + 1
-};
-
 static const char kSeveralFilesCaption[] = "複数のファイルがドロップされました";
 static const char kSeveralFilesText[] =
     "ファイルを一つづつドロップしてください。\n\n"
@@ -24,15 +17,16 @@ static const char kSeveralFilesText[] =
     "同時に関連づけを行うことはできません。";
 
 // Resolves the one argument and hands it to the drop handler. An argument
-// that does not fit its buffer, or that the shell cannot resolve, is handed
-// on as an empty path, on which the drop handler ends the run.
-static void RunForOneArgument(const char* commandLine)
+// of more than 259 characters (the splitter refuses it rather than cut it),
+// or one that the shell cannot resolve, is handed on as an empty path, on
+// which the drop handler ends the run.
+static void RunForOneArgument(const WCHAR* commandLine)
 {
-    char argument[ARGUMENT_SIZE];
-    char path[RESOLVED_PATH_SIZE];
-    path[0] = '\0';
-    if (GetCommandLineArgument(commandLine, 1, argument, sizeof(argument))) {
-        ResolveLongPath(argument, path, RESOLVED_PATH_LIMIT);
+    WCHAR argument[MAX_PATH];
+    WCHAR path[MAX_PATH];
+    path[0] = L'\0';
+    if (GetCommandLineArgument(commandLine, 1, argument, MAX_PATH)) {
+        ResolveLongPath(argument, path, MAX_PATH);
     }
     HandleDroppedFile(path);
 }
@@ -58,7 +52,9 @@ static void KeepCurrentFolderOutOfLibrarySearch(void)
 
 // The arguments are split from the raw command line by the program's own
 // rules, not taken from the C runtime, whose splitting differs between
-// runtimes on quotes, backslashes and Shift-JIS trail bytes.
+// runtimes on quotes, backslashes and Shift-JIS trail bytes. The line is
+// read in UTF-16: the A form substitutes look-alikes for what code page 932
+// cannot hold (U+00A5 even becomes a backslash) and would name another file.
 // ShellExecute may hand its work to shell extensions and delegate handlers,
 // which need COM initialised on the calling thread, apartment-threaded; OLE1
 // DDE is not used. The run goes on without COM when it cannot be had.
@@ -69,7 +65,7 @@ int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 0;
     }
     HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const char* commandLine = GetCommandLineA();
+    const WCHAR* commandLine = GetCommandLineW();
     int count = CountCommandLineArguments(commandLine);
     if (count < 2) {
         ShowProgramAboutBox(NULL);

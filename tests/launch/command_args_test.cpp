@@ -4,6 +4,8 @@
 
 #include <string.h>
 
+#include <string>
+
 namespace {
 
 const int kMaxArguments = 6;
@@ -177,6 +179,57 @@ TEST(SplitCommandLine, LeadByteTakesTheNextByteUnexamined)
         {"prog \x80 \xA0 \xDF \xFD x", 6, {"prog", "\x80", "\xA0", "\xDF", "\xFD", "x"}},
     };
     CheckSplit(rows, sizeof(rows) / sizeof(rows[0]));
+}
+
+struct WideSplitRow {
+    const char16_t* commandLine;
+    int count;
+    const char16_t* arguments[kMaxArguments];
+};
+
+template <typename Unit>
+std::basic_string<Unit> Units(const char16_t* text)
+{
+    return std::basic_string<Unit>(text, text + std::char_traits<char16_t>::length(text));
+}
+
+// The UTF-16 form, as char16_t and as wchar_t (UTF-16 on Windows, wider
+// elsewhere, where the same units are simply held in wider ones).
+template <typename Unit>
+void CheckWideSplit(const WideSplitRow& row)
+{
+    std::basic_string<Unit> line = Units<Unit>(row.commandLine);
+    EXPECT_EQ(row.count, CountCommandLineArguments(line.c_str()));
+    Unit output[64];
+    for (int i = 0; i < row.count; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(1, GetCommandLineArgument(line.c_str(), i, output, 64));
+        EXPECT_TRUE(Units<Unit>(row.arguments[i]) == output);
+    }
+    output[0] = '#';
+    EXPECT_EQ(0, GetCommandLineArgument(line.c_str(), row.count, output, 64));
+    EXPECT_EQ(0, (int)output[0]);
+}
+
+// The same scanner without lead bytes: a unit that would be a lead byte in
+// Shift-JIS stands alone, and every 0x005C is a backslash, even right after
+// the character whose Shift-JIS form ends in that byte.
+TEST(SplitCommandLine, Utf16UnitsStandAlone)
+{
+    const WideSplitRow rows[] = {
+        {u"prog \"C:\\work\\\u00A5100.kvu\"", 2, {u"prog", u"C:\\work\\\u00A5100.kvu"}},
+        // ソ is 0x83 0x5C in Shift-JIS, U+30BD here: the backslash after it
+        // is one backslash before a quote, so the quote is literal.
+        {u"prog \"\u30BD\\\"x\" y", 3, {u"prog", u"\u30BD\"x", u"y"}},
+        {u"prog \u0081 x \u00E0\"a b\"", 4, {u"prog", u"\u0081", u"x", u"\u00E0a b"}},
+        {u"\"C:\\Caf\u00E9\\k.exe\" \"\u30C6\u3099\u30FC\u30BF.kvu\" \U0001F600",
+         3, {u"C:\\Caf\u00E9\\k.exe", u"\u30C6\u3099\u30FC\u30BF.kvu", u"\U0001F600"}},
+    };
+    for (const WideSplitRow& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        CheckWideSplit<char16_t>(row);
+        CheckWideSplit<wchar_t>(row);
+    }
 }
 
 struct BufferRow {

@@ -23,15 +23,49 @@ const char kSeveralFilesText[] =
 const char kDirectoryCaption[] = "ディレクトリがドロップされました";
 // The drop handler's message for a path it cannot read; its text is its own.
 const char kNotFoundCaption[] = "ファイルが見つかりません";
+const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
+const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
 
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
 }
 
+std::wstring Quoted(const std::wstring& text)
+{
+    return L"\"" + text + L"\"";
+}
+
 std::string ProgramPath()
 {
     return BinFolder() + "kiveran.exe";
+}
+
+// Started with an exact UTF-16 command line, as the shell starts a program
+// for a file whose name code page 932 cannot hold.
+Program StartWideProgram(const std::wstring& commandLine)
+{
+    Program program;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    std::vector<WCHAR> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    program.started = CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                                     &program.info) != FALSE;
+    if (program.started) {
+        WaitForInputIdle(program.info.hProcess, 5000);
+    }
+    return program;
+}
+
+// The UTF-16LE text of a file, empty when there is none.
+std::wstring ReadWideFile(const std::string& path)
+{
+    std::string bytes;
+    if (!ReadFileText(path, &bytes)) {
+        return L"";
+    }
+    return std::wstring((const wchar_t*)bytes.data(), bytes.size() / sizeof(wchar_t));
 }
 
 std::string Default(const std::string& key)
@@ -53,6 +87,7 @@ struct RunningProgram {
         : program(StartProgram(commandLine, folder))
     {
     }
+    explicit RunningProgram(const Program& started) : program(started) {}
     ~RunningProgram()
     {
         if (program.started) {
@@ -223,8 +258,7 @@ TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
     // argument would name the shorter one, which would reach the dialog.
     std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
     std::string tooLong = fits + "g";
-    // 259 double-byte characters fit the conversion but not, resolved, the
-    // 259 bytes of an ANSI path; 260 do not fit the conversion.
+    // 259 double-byte characters are a path; 260 are not.
     std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
     std::string kanjiTooLong = kanji + "表";
     ASSERT_TRUE(CreateFileWide(fits));
@@ -242,7 +276,8 @@ TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
         {"empty quoted argument", program + " \"\"", kNotFoundCaption},
         {"missing file", program + " " + Quoted(folder + "missing.txt"), kNotFoundCaption},
         {"260 characters naming a file", program + " " + Quoted(tooLong), kNotFoundCaption},
-        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNotFoundCaption},
+        // Resolved in UTF-16, the path gets as far as its (missing) extension.
+        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNoExtensionCaption},
         {"260 double-byte characters naming a file", program + " " + Quoted(kanjiTooLong),
          kNotFoundCaption},
         {"longer than any path", program + " " + Quoted(folder + std::string(3000, 'x')),
@@ -351,5 +386,78 @@ TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0, FinishProgram(&run.program));
     // The one message was all: no dialog followed, nothing was written.
+    EXPECT_EQ(before, SnapshotClassRoot());
+}
+
+// Names that code page 932 cannot hold. Started with a UTF-16 command line,
+// the program finds the program of the long name's extension, the
+// association goes under that extension (not the short form's, cut to three
+// letters), and the shell is asked to open the exact file: for the yen sign,
+// which the A functions turn into a backslash, not the file 100 beside it.
+TEST(KiveranProgram, NameOutsideCodePage932OpensTheFileNamed)
+{
+    struct Row {
+        const char* name;
+        std::wstring stem;  // the dropped file's name before its extension
+        bool byShortForm;   // the argument is the path's 8.3 form
+    };
+    const Row rows[] = {
+        {"decomposed dakuten, as from a Mac", L"\u30C6\u3099\u30FC\u30BF", false},
+        {"e with an acute accent", L"caf\u00E9", false},
+        {"yen sign, beside the same name without it", L"\u00A5100", false},
+        {"e with an acute accent, given by its 8.3 form", L"caf\u00E9", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string folder = MakeTempFolder("kvwide");
+        std::string probe = folder + "probe.exe";
+        ASSERT_TRUE(CopyFileA((BinFolder() + "probe.exe").c_str(), probe.c_str(), FALSE));
+        std::string ext = UniqueName(".kvw");
+        std::string type = UniqueName("kvtype");
+        SetDefault(ext, type);
+        SetDefault(type + "\\shell\\open\\command", Quoted(probe) + " \"%1\"");
+        std::wstring dropped = Widen(folder) + row.stem + Widen(ext);
+        HANDLE file = CreateFileW(dropped.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+        WriteFileText(folder + "100" + ext, "x");
+        WCHAR shortForm[MAX_PATH] = L"";
+        ASSERT_NE(0u, GetShortPathNameW(dropped.c_str(), shortForm, MAX_PATH));
+        std::string shortExt = Extension(std::string(shortForm, shortForm + lstrlenW(shortForm)));
+        ASSERT_NE(0, lstrcmpiA(ext.c_str(), shortExt.c_str()));
+
+        RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" "
+                                            + Quoted(row.byShortForm ? shortForm : dropped)));
+        ASSERT_TRUE(run.program.started);
+        OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+        ASSERT_NE(nullptr, dialog.custom);
+        EXPECT_EQ("probe.exe", GetText(FileNameBox(dialog)));
+        PressOk(dialog);
+        EXPECT_EQ(0, FinishProgram(&run.program));
+
+        EXPECT_EQ(Quoted(probe) + " \"%1\"", Default(type + "\\shell\\open\\command"));
+        EXPECT_FALSE(KeyExists(shortExt));
+        // The shell started the probe before the program ended; once no probe
+        // runs, its log is whole: one line, the dropped file's long path.
+        EXPECT_TRUE(WaitForNoProcessOf(probe));
+        EXPECT_EQ(Quoted(Widen(probe)) + L" " + Quoted(dropped) + L"\n", ReadWideFile(probe + ".wlog"));
+        DeleteTree(ext);
+        DeleteTree(type);
+    }
+
+    // An extension that code page 932 cannot hold could only be written to
+    // the registry substituted: one message, then the run ends.
+    std::string folder = MakeTempFolder("kvwide");
+    std::wstring dropped = Widen(folder) + L"memo.kv\u00E9";
+    HANDLE file = CreateFileW(dropped.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    CloseHandle(file);
+    std::string before = SnapshotClassRoot();
+    RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" " + Quoted(dropped)));
+    HWND box = WaitForAnyWindow(run.Id());
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(kForeignExtensionCaption, ReadMessageBox(box).caption);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(before, SnapshotClassRoot());
 }

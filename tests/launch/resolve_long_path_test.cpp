@@ -14,8 +14,8 @@
 
 namespace {
 
-const char kCanary = '#';
-const size_t kCanaryBytes = 32;
+const WCHAR kCanary = L'#';
+const size_t kCanaryUnits = 32;
 
 // A new empty folder in its long form, with a trailing backslash.
 std::string LongTempFolder(const char* prefix)
@@ -31,17 +31,17 @@ std::string LongTempFolder(const char* prefix)
 
 struct Outcome {
     int result;
-    std::string output;
+    std::wstring output;
     bool canaryIntact;
 };
 
-// Calls ResolveLongPath with an output of outputSize bytes followed by
-// canary bytes, all set to the canary before the call.
+// Calls ResolveLongPath with an output of outputSize characters followed by
+// canary characters, all set to the canary before the call.
 Outcome Resolve(const std::string& input, size_t outputSize)
 {
-    std::vector<char> buffer(outputSize + kCanaryBytes, kCanary);
+    std::vector<WCHAR> buffer(outputSize + kCanaryUnits, kCanary);
     Outcome outcome;
-    outcome.result = ResolveLongPath(input.c_str(), buffer.data(), outputSize);
+    outcome.result = ResolveLongPath(Widen(input).c_str(), buffer.data(), outputSize);
     outcome.canaryIntact = true;
     for (size_t i = outputSize; i < buffer.size(); ++i) {
         if (buffer[i] != kCanary) {
@@ -49,12 +49,12 @@ Outcome Resolve(const std::string& input, size_t outputSize)
         }
     }
     size_t length = 0;
-    while (length < outputSize && buffer[length] != '\0') {
+    while (length < outputSize && buffer[length] != L'\0') {
         ++length;
     }
     outcome.output.assign(buffer.data(), length);
     if (length == outputSize) {
-        outcome.output += "<unterminated>";
+        outcome.output += L"<unterminated>";
     }
     return outcome;
 }
@@ -74,7 +74,7 @@ void CheckRows(const std::vector<Row>& rows)
             SCOPED_TRACE(row.name + ", output size " + std::to_string(size) + ": " + row.input);
             Outcome outcome = Resolve(row.input, size);
             EXPECT_EQ(row.expected.empty() ? 0 : 1, outcome.result);
-            EXPECT_EQ(row.expected, outcome.output);
+            EXPECT_EQ(Widen(row.expected), outcome.output);
             EXPECT_TRUE(outcome.canaryIntact) << "written past the output";
         }
     }
@@ -177,28 +177,35 @@ TEST(ResolveLongPath, ArgumentOfMoreThan259CharactersIsRefused)
     ASSERT_TRUE(CreateFileWide(fits));
     ASSERT_TRUE(CreateFileWide(tooLong));
 
-    // 表 is one UTF-16 character of two bytes: the first path fits in 259
-    // characters but not in 259 bytes once resolved, the second is 260
-    // characters long.
+    // 表 is one UTF-16 character of two bytes in code page 932: the first
+    // path fits in 259 characters (though not in 259 bytes), the second is
+    // 260 characters long.
     std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
     std::string kanjiTooLong = kanji + "表";
     ASSERT_EQ(259u, Utf16Length(kanji));
     ASSERT_EQ(260u, Utf16Length(kanjiTooLong));
     ASSERT_TRUE(CreateFileWide(kanji));
     ASSERT_TRUE(CreateFileWide(kanjiTooLong));
+    // A short form that the shell makes longer than 259 characters.
+    std::string longer = MakeDeepPath(folder, "f", 300);
+    ASSERT_TRUE(CreateFileWide(longer));
+    WCHAR shortLonger[MAX_PATH] = L"";
+    DWORD shortLength = GetShortPathNameW(Widen(longer).c_str(), shortLonger, MAX_PATH);
+    ASSERT_TRUE(shortLength > 0 && shortLength < MAX_PATH);
 
     CheckRows({
         {"259 characters", fits, fits},
         {"260 characters naming a file", tooLong, ""},
         {"600 characters", fits + std::string(341, 'x'), ""},
-        {"259 characters resolving to more than 259 bytes", kanji, ""},
+        {"259 double-byte characters", kanji, kanji},
         {"260 double-byte characters naming a file", kanjiTooLong, ""},
+        {"short form of 300 characters", std::string(shortLonger, shortLonger + shortLength), ""},
     });
     EXPECT_TRUE(ExistsWide(tooLong));
     EXPECT_TRUE(ExistsWide(kanji));
 }
 
-TEST(ResolveLongPath, OutputOfFewerThan260BytesIsRefused)
+TEST(ResolveLongPath, OutputOfFewerThan260CharactersIsRefused)
 {
     std::string file = LongTempFolder("kvsmall") + "memo.txt";
     WriteFileText(file, "x");
@@ -207,16 +214,18 @@ TEST(ResolveLongPath, OutputOfFewerThan260BytesIsRefused)
         SCOPED_TRACE(size);
         Outcome outcome = Resolve(file, size);
         EXPECT_EQ(0, outcome.result);
-        EXPECT_EQ("", outcome.output);
+        EXPECT_TRUE(outcome.output.empty());
         EXPECT_TRUE(outcome.canaryIntact) << "written past the output";
     }
 
-    char untouched[4] = {kCanary, kCanary, kCanary, kCanary};
-    EXPECT_EQ(0, ResolveLongPath(file.c_str(), untouched, 0));
+    WCHAR untouched[4] = {kCanary, kCanary, kCanary, kCanary};
+    EXPECT_EQ(0, ResolveLongPath(Widen(file).c_str(), untouched, 0));
     EXPECT_EQ(kCanary, untouched[0]);
 
-    char output[MAX_PATH + 1];
-    memset(output, kCanary, sizeof(output));
-    EXPECT_EQ(0, ResolveLongPath(NULL, output, sizeof(output)));
-    EXPECT_EQ('\0', output[0]);
+    WCHAR output[MAX_PATH + 1];
+    for (WCHAR& unit : output) {
+        unit = kCanary;
+    }
+    EXPECT_EQ(0, ResolveLongPath(NULL, output, MAX_PATH + 1));
+    EXPECT_EQ(L'\0', output[0]);
 }

@@ -15,7 +15,7 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
   target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
-  add_dependencies(kiveran_program_tests kiveran fake_rsrc32 fake_version)
+  add_dependencies(kiveran_program_tests kiveran probe fake_rsrc32 fake_version)
   gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     TEST_FILTER -ForeignCodePage.* PROPERTIES TIMEOUT 180 LABELS program)
   # Under another ANSI code page: Wine takes it from the locale a program is
