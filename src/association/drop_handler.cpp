@@ -33,6 +33,11 @@ static const char kNoExtensionCaption[] = "拡張子のないファイルがド�
 static const char kNoExtensionText[] =
     "拡張子のないファイルには、関連づけを行うことはできません。\n\n"
     "関連づけは拡張子ごとに行うため、拡張子 (.txt など) のあるファイルをドロップしてください。";
+static const char kForeignTypeCaption[] = "ファイルの種類の名前に扱えない文字があります";
+static const char kForeignTypeText[] =
+    "この拡張子が登録されているファイルの種類の名前には、このプログラムでは扱えない文字 "
+    "(日本語の Windows の文字コードにない文字) が含まれているため、関連づけを行うことはできません。\n\n"
+    "レジストリは何も変更していません。";
 static const char kNotSavedCaption[] = "関連づけを保存できませんでした";
 static const char kRefusedText[] =
     "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。"
@@ -160,7 +165,11 @@ void HandleDroppedFile(const WCHAR* path)
     request.quoteFileName = 1;
     request.setDefaultVerb = 0;
     FindCurrentProgram(path, request.commandLine);
-    ReadCurrentAssociation(extension, &request);
+    // A substitute of the type's name would send the save to another key.
+    if (!ReadCurrentAssociation(extension, &request)) {
+        ShowMessage(NULL, kForeignTypeCaption, kForeignTypeText, MB_OK);
+        return;
+    }
     if (!RunAssociationDialog(NULL, &request, extension)) {
         return;
     }

@@ -487,6 +487,14 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
     for (const char* name : {"MEMO.EXE", "a.com", "b.LNK", "noext"}) {
         WriteFileText(folder + name, "x");
     }
+    // A file type whose name code page 932 cannot hold (kvtype\u00f6).
+    const std::string foreign = UniqueName(".kv");
+    WriteFileText(folder + "memo" + foreign, "x");
+    CreateKey(foreign);
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CLASSES_ROOT, foreign.c_str(), 0, KEY_SET_VALUE, &key));
+    RegSetValueExW(key, NULL, 0, REG_SZ, (const BYTE*)L"kvtype\x00f6", 16);
+    RegCloseKey(key);
     struct Row {
         std::string path;
         std::string caption;
@@ -500,6 +508,7 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
         {folder + "missing.kv", missingCaption, ""},
         {"", missingCaption, ""},
         {folder + "noext", "拡張子のないファイルがドロップされました", ""},
+        {folder + "memo" + foreign, "ファイルの種類の名前に扱えない文字があります", ""},
     };
     std::string before = SnapshotClassRoot();
     for (const Row& row : rows) {
@@ -518,6 +527,7 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
         EXPECT_EQ(0, FinishProgram(&program));
     }
     EXPECT_EQ(before, SnapshotClassRoot());
+    DeleteTree(foreign);
 }
 
 TEST(AssociationRun, ExeInsideTheNameIsNotRefused)
