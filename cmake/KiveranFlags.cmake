@@ -15,6 +15,13 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_compile_options(kiveran_flags INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables>)
 endif()
+# A section a function, so that the link's --gc-sections drops what the
+# program does not call (such as the forms of the command-line splitter
+# that only the tests use).
+if(WIN32)
+  target_compile_options(kiveran_flags INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections>)
+endif()
 target_include_directories(kiveran_flags INTERFACE ${PROJECT_SOURCE_DIR}/src)
 if(KIVERAN_WINDOWS)
   # ANSI entry points and no MinGW replacement printf. 0x0501 is Windows XP:

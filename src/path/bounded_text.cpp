@@ -30,6 +30,15 @@ int CopyText(char* output, size_t outputSize, const char* source)
     return 0;
 }
 
+// On Windows the C runtime's own: -1 when the text does not fit, its length
+// (unterminated) when it fills the buffer exactly; MinGW's vsnprintf adds a
+// second formatting pass and its own library code around it.
+#ifdef _WIN32
+#define FormatIntoBuffer _vsnprintf
+#else
+#define FormatIntoBuffer vsnprintf
+#endif
+
 int FormatText(char* output, size_t outputSize, const char* format, ...)
 {
     if (output == 0 || outputSize == 0) {
@@ -37,7 +46,7 @@ int FormatText(char* output, size_t outputSize, const char* format, ...)
     }
     va_list arguments;
     va_start(arguments, format);
-    int needed = vsnprintf(output, outputSize, format, arguments);
+    int needed = FormatIntoBuffer(output, outputSize, format, arguments);
     va_end(arguments);
     if (needed < 0 || (size_t)needed >= outputSize) {
         output[0] = '\0';
