@@ -134,30 +134,30 @@ static int GetNamedFile(HWND openDialog, WCHAR* path)
 {
     BYTE folderList[4096];
     WCHAR name[MAX_PATH] = L"";
+    WCHAR joined[2 * MAX_PATH] = L"";
     path[0] = L'\0';
     GetWindowTextW(FileNameBox(openDialog), name, MAX_PATH);
     WCHAR* start = name;
-    size_t length = (size_t)lstrlenW(name);
+    int length = lstrlenW(name);
     if (length >= 2 && name[0] == L'"' && name[length - 1] == L'"') {
         name[length - 1] = L'\0';
         ++start;
     }
-    int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':' && start[2] == L'\\');
+    int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':');
     LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
-    if (full || size <= 0 || size > (LRESULT)sizeof(folderList)
-        || !SHGetPathFromIDListW((LPCITEMIDLIST)folderList, path) || path[0] == L'\0') {
-        path[0] = L'\0';
+    if (!full && size > 0 && size <= (LRESULT)sizeof(folderList)
+        && SHGetPathFromIDListW((LPCITEMIDLIST)folderList, joined) && joined[0] != L'\0') {
+        joined[lstrlenW(joined)] = L'\\';  // the folder leaves room for it and the name
     }
-    size_t folderLength = (size_t)lstrlenW(path);
-    if (folderLength > 0 && path[folderLength - 1] != L'\\' && start[0] != L'\0') {
-        path[folderLength++] = L'\\';
-    }
-    if (folderLength + (size_t)lstrlenW(start) >= MAX_PATH) {
+    int used = lstrlenW(joined);
+    lstrcpynW(joined + used, start, 2 * MAX_PATH - used);
+    // Also the one form of a name typed with ".." or doubled separators.
+    DWORD fullLength = joined[0] != L'\0' ? GetFullPathNameW(joined, MAX_PATH, path, NULL) : 0;
+    if (fullLength == 0 || fullLength >= MAX_PATH) {
         path[0] = L'\0';
         return 0;
     }
-    lstrcpynW(path + folderLength, start, (int)(MAX_PATH - folderLength));
-    return path[0] != L'\0';
+    return 1;
 }
 
 // Writes 1010 for the program at picked (a shortcut gives its target). The
