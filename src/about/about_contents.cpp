@@ -6,9 +6,9 @@
 #include "about/about_config.h"
 #include "about/about_texts.h"
 #include "about/version_library.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 #include "path/module_file.h"
-#include "path/system_library.h"
+#include "common/system_library.h"
 
 AboutBoxConfig g_aboutConfig;
 

@@ -1,6 +1,6 @@
 #include "about/about_texts.h"
 
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 // Room for two whole texts and the words between them, so that composing
 // never fails and only the final copy cuts.

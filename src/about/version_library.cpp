@@ -1,6 +1,6 @@
 #include "about/version_library.h"
 
-#include "path/system_library.h"
+#include "common/system_library.h"
 
 int LoadVersionLibrary(VersionLibrary* library)
 {

@@ -1,7 +1,7 @@
 #include "association/association_keys.h"
 
 #include "association/assoc_request.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 #include "path/sjis_path.h"
 
 // What the command key's name takes besides the type and the verb.

@@ -5,7 +5,7 @@
 #include "association/association_keys.h"
 #include "association/command_line.h"
 #include "common/code_page_text.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 // The program's texts are Shift-JIS: a build without -fexec-charset=CP932
 // would store UTF-8 bytes in the registry.

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 int FormatCommandLine(char* output, size_t outputSize, const char* programPath, int quote)
 {

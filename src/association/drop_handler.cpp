@@ -7,10 +7,10 @@
 
 #include "association/association_dialog.h"
 #include "association/association_store.h"
-#include "association/message_box.h"
+#include "common/message_box.h"
 #include "association/refused_extension.h"
 #include "common/code_page_text.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 // Any extension of a path of up to 259 characters, each at most two bytes
 // in code page 932, fits with its NUL.

@@ -3,7 +3,7 @@
 #include "association/assoc_request.h"
 #include "association/association_keys.h"
 #include "association/association_store.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 #include "path/sjis_path.h"
 
 const char kSaveOverrideCaption[] = "保存しても使われない設定があります";

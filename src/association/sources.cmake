@@ -7,7 +7,6 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/association_store.cpp
     ${CMAKE_CURRENT_LIST_DIR}/association_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drop_handler.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picked_program.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_overrides.cpp)
 endif()

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/code_page_text.h"
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 enum {
         UTF8_CODE_PAGE = 65001,

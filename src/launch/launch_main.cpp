@@ -4,11 +4,11 @@
 
 #include "about/about_window.h"
 #include "association/drop_handler.h"
-#include "association/message_box.h"
+#include "common/message_box.h"
 #include "launch/code_page_guard.h"
 #include "launch/command_args.h"
 #include "launch/resolve_long_path.h"
-#include "path/system_library.h"
+#include "common/system_library.h"
 
 static const char kSeveralFilesCaption[] = "複数のファイルがドロップされました";
 static const char kSeveralFilesText[] =

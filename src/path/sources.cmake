@@ -1,8 +1,6 @@
 target_sources(kiveran_portable PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/sjis_path.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/bounded_text.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/sjis_path.cpp)
 if(KIVERAN_WINDOWS)
   target_sources(kiveran_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/module_file.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/system_library.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/module_file.cpp)
 endif()

@@ -1,6 +1,6 @@
 // Checks the path scanners on arbitrary bytes against a reference that walks
 // the string forwards once, remembering the character boundaries.
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 #include "path/sjis_path.h"
 
 #include <stdint.h>

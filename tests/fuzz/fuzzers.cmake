@@ -26,7 +26,7 @@ endfunction()
 set(src ${PROJECT_SOURCE_DIR}/src)
 kiveran_add_fuzzer(fuzz_sjis_path
   ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_sjis_path.cpp
-  ${src}/path/sjis_path.cpp ${src}/path/bounded_text.cpp)
+  ${src}/path/sjis_path.cpp ${src}/common/bounded_text.cpp)
 kiveran_add_fuzzer(fuzz_command_args
   ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_command_args.cpp
   ${src}/launch/command_args.cpp ${src}/path/sjis_path.cpp)

@@ -1,6 +1,6 @@
 // The program's one way of telling the user about a refusal.
-#ifndef KIVERAN_ASSOCIATION_MESSAGE_BOX_H
-#define KIVERAN_ASSOCIATION_MESSAGE_BOX_H
+#ifndef KIVERAN_COMMON_MESSAGE_BOX_H
+#define KIVERAN_COMMON_MESSAGE_BOX_H
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 #include <gtest/gtest.h>
 

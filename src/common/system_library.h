@@ -1,6 +1,6 @@
 // Libraries of Windows' own, loaded by their full path in the system folder.
-#ifndef KIVERAN_PATH_SYSTEM_LIBRARY_H
-#define KIVERAN_PATH_SYSTEM_LIBRARY_H
+#ifndef KIVERAN_COMMON_SYSTEM_LIBRARY_H
+#define KIVERAN_COMMON_SYSTEM_LIBRARY_H
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 // are checked where they arrive (TerminateText for those that may leave
 // them unterminated), and the command-line splitter, which copies an
 // argument byte by byte as it measures it, under the same bound.
-#ifndef KIVERAN_PATH_BOUNDED_TEXT_H
-#define KIVERAN_PATH_BOUNDED_TEXT_H
+#ifndef KIVERAN_COMMON_BOUNDED_TEXT_H
+#define KIVERAN_COMMON_BOUNDED_TEXT_H
 
 #include <stddef.h>
 

@@ -1,6 +1,6 @@
-#include "path/system_library.h"
+#include "common/system_library.h"
 
-#include "path/bounded_text.h"
+#include "common/bounded_text.h"
 
 HMODULE LoadSystemLibrary(const char* name)
 {

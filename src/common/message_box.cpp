@@ -1,4 +1,4 @@
-#include "association/message_box.h"
+#include "common/message_box.h"
 
 int ShowMessage(HWND owner, const char* caption, const char* text, UINT style)
 {
