@@ -1,91 +1,35 @@
 #include "association/association_dialog.h"
 
 #include <commdlg.h>
-#include <dlgs.h>
-#include <shlobj.h>
-#include <stddef.h>
 
 #include "association/association_keys.h"
-#include "association/association_store.h"
 #include "association/command_line.h"
-#include "common/message_box.h"
+#include "association/ok_checks.h"
+#include "association/open_file_dialog.h"
 #include "association/picked_program.h"
-#include "association/save_overrides.h"
-#include "common/code_page_text.h"
 #include "common/bounded_text.h"
+#include "common/code_page_text.h"
+#include "common/message_box.h"
 #include "path/module_file.h"
-#include "path/sjis_path.h"
 #include "resources/resource_ids.h"
 
 AssocRequest g_dialogRequest;
 
 static const char kDialogTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
 static const char kOkText[] = "OK(&O)";
-static const char kVerbCaption[] = "この動詞は使えません";
-static const char kVerbSeparatorText[] =
-    "動詞に「\\」を含めることはできません。\n\n"
-    "動詞はレジストリのキーの名前になるため、「\\」があると別のキーを書き換えてしまいます。"
-    "「\\」を取り除いてから、もう一度「OK」を押してください。";
-static const char kVerbTooLongText[] =
-    "動詞が長すぎます。\n\n"
-    "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
-    "動詞を短くしてから、もう一度「OK」を押してください。";
 static const char kEmptyCommandCaption[] = "コマンドラインが空です";
 static const char kEmptyCommandText[] =
     "コマンドラインが空のままでは、この種類のファイルを開けなくなるため、保存できません。\n\n"
     "ファイルを開くプログラムを一覧から選ぶか、コマンドラインを入力してから、"
     "もう一度「OK」を押してください。";
-static const char kVerbNotOneWordText[] =
-    "標準の動詞に設定する動詞には、空白や「,」を含めることはできません。\n\n"
-    "Windows は標準の動詞を空白や「,」で区切られた動詞の並びとして読むため、最初の語だけが標準の動詞になってしまいます。"
-    "空白と「,」を取り除くか、「標準の動詞に設定」のチェックを外してから、もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
     "実行可能ﾌｧｲﾙ(*.exe;*.com;*.bat)\0*.exe;*.com;*.bat\0"
     "すべてのﾌｧｲﾙ(*.*)\0*\0";
 
-// The record as Windows 95 and NT 4 knew it (OPENFILENAME_SIZE_VERSION_400):
-// the fields added in Windows 2000 stay off. 76 bytes on 32-bit Windows; the
-// same record, with 64-bit pointers, on 64-bit Windows.
-// (OPENFILENAME_SIZE_VERSION_400A, written as a constant expression.)
-static constexpr DWORD kOpenFileNameSize =
-    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-#ifndef _WIN64
-static_assert(kOpenFileNameSize == 76, "the 32-bit version-4.00 record");
-#endif
-static const DWORD kBaseFlags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 static const DWORD kAssocDialogFlags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
-
-static_assert((kBaseFlags | kAssocDialogFlags) == 0x00881864, "dialog flags");
-
-BOOL OpenFileDialogEx(HWND owner, HINSTANCE instance, const char* templateName,
-                      LPOFNHOOKPROC hook, DWORD extraFlags, char* fileBuffer,
-                      const char* initialPath, const char* title, const char* filter,
-                      LPARAM customData)
-{
-    // initialPath may be fileBuffer itself: split a copy before writing it.
-    char folder[ASSOC_KEY_NAME_SIZE];
-    CopyText(folder, sizeof(folder), initialPath);
-    CopyText(fileBuffer, MAX_PATH, SplitFileName(folder));
-
-    OPENFILENAMEA dialog;
-    ZeroMemory(&dialog, sizeof(dialog));
-    dialog.lStructSize = kOpenFileNameSize;
-    dialog.hwndOwner = owner;
-    dialog.hInstance = instance;
-    dialog.lpstrFilter = filter;
-    dialog.nFilterIndex = 0;
-    dialog.lpstrFile = fileBuffer;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder;
-    dialog.lpstrTitle = title;
-    dialog.Flags = extraFlags | kBaseFlags;
-    dialog.lCustData = customData;
-    dialog.lpfnHook = hook;
-    dialog.lpTemplateName = templateName;
-    return GetOpenFileNameA(&dialog);
-}
+static_assert((OPEN_FILE_BASE_FLAGS | kAssocDialogFlags) == 0x00881864, "dialog flags");
 
 // What the hook keeps between messages. It lives on RunAssociationDialog's
 // stack and reaches the hook through the record's custom data.
@@ -120,46 +64,6 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
     return 1;
 }
 
-// The Open dialog's file-name box: a combo box on Windows, an edit under Wine.
-static HWND FileNameBox(HWND openDialog)
-{
-    HWND box = GetDlgItem(openDialog, cmb13);
-    return box != NULL ? box : GetDlgItem(openDialog, edt1);
-}
-
-// The file the Open dialog names, in UTF-16: the name in the file-name box
-// (typed or selected; a full path stands alone) in the folder shown. The
-// dialog's own answers are code page 932, where a name may be substituted.
-static int GetNamedFile(HWND openDialog, WCHAR* path)
-{
-    BYTE folderList[4096];
-    WCHAR name[MAX_PATH] = L"";
-    WCHAR joined[2 * MAX_PATH] = L"";
-    path[0] = L'\0';
-    GetWindowTextW(FileNameBox(openDialog), name, MAX_PATH);
-    WCHAR* start = name;
-    int length = lstrlenW(name);
-    if (length >= 2 && name[0] == L'"' && name[length - 1] == L'"') {
-        name[length - 1] = L'\0';
-        ++start;
-    }
-    int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':');
-    LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
-    if (!full && size > 0 && size <= (LRESULT)sizeof(folderList)
-        && SHGetPathFromIDListW((LPCITEMIDLIST)folderList, joined) && joined[0] != L'\0') {
-        joined[lstrlenW(joined)] = L'\\';  // the folder leaves room for it and the name
-    }
-    int used = lstrlenW(joined);
-    lstrcpynW(joined + used, start, 2 * MAX_PATH - used);
-    // Also the one form of a name typed with ".." or doubled separators.
-    DWORD fullLength = joined[0] != L'\0' ? GetFullPathNameW(joined, MAX_PATH, path, NULL) : 0;
-    if (fullLength == 0 || fullLength >= MAX_PATH) {
-        path[0] = L'\0';
-        return 0;
-    }
-    return 1;
-}
-
 // Writes 1010 for the program at picked (a shortcut gives its target). The
 // edit holds what will be stored, at most 259 bytes, and never a substituted
 // path: what cannot be had that way leaves it empty, with a warning beep.
@@ -186,7 +90,7 @@ static int WriteCommandFor(HWND dialog, const WCHAR* picked)
 void RefreshCommandLine(HWND dialog)
 {
     WCHAR picked[MAX_PATH];
-    if (GetWindowTextLengthW(FileNameBox(GetParent(dialog))) > 0 && GetNamedFile(GetParent(dialog), picked)) {
+    if (GetNamedFile(GetParent(dialog), picked)) {
         WriteCommandFor(dialog, picked);
     }
 }
@@ -242,62 +146,15 @@ static void CaptureDialog(HWND dialog)
     g_dialogRequest.keepCommand = GetSession(dialog)->commandIsStored && !IsModified(dialog, IDC_COMMAND_LINE);
 }
 
-// Every refusal at OK: a message owned by the Open dialog, which stays open
-// with everything the user chose, and the focus on the field to mend.
-static int RefuseAtOk(HWND dialog, int id, const char* caption, const char* text)
-{
-    ShowMessage(GetParent(dialog), caption, text, MB_OK);
-    // Through the dialog manager, which also selects the edit's text.
-    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, id), TRUE);
-    return 0;
-}
-
-// A verb that cannot name its keys, or cannot be the default, is refused
-// while the user can still mend it. 1 when the verb may be saved.
-static int AcceptVerb(HWND dialog)
-{
-    char verb[ASSOC_TEXT_SIZE];
-    char text[512];  // the longer text takes under 300 bytes
-    size_t room = 0;
-    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    int fault = CheckVerbForSaving(GetSession(dialog)->extension, verb,
-                                   IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED, &room);
-    if (fault == VERB_FAULT_NONE) {
-        return 1;
-    }
-    if (fault == VERB_FAULT_SEPARATOR) {
-        CopyText(text, sizeof(text), kVerbSeparatorText);
-    } else if (fault == VERB_FAULT_NOT_ONE_WORD) {
-        CopyText(text, sizeof(text), kVerbNotOneWordText);
-    } else {
-        FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
-    }
-    return RefuseAtOk(dialog, IDC_VERB, kVerbCaption, text);
-}
-
-// path's long form, or path itself where it has none (MAX_PATH characters).
-static void LongForm(const WCHAR* path, WCHAR* longPath)
-{
-    DWORD length = path[0] != L'\0' ? GetLongPathNameW(path, longPath, MAX_PATH) : 0;
-    if (length == 0 || length >= MAX_PATH) {
-        lstrcpynW(longPath, path, MAX_PATH);
-    }
-}
-
 // A program chosen since 1010 was last written, selected or typed, gives the
 // command, unless the user typed into 1010 since; an empty one is refused.
 static int AcceptCommand(HWND dialog, const OPENFILENAMEA* record)
 {
     DialogSession* session = GetSession(dialog);
     WCHAR named[MAX_PATH];
-    WCHAR longNamed[MAX_PATH];
-    WCHAR longLast[MAX_PATH];
     if (!IsModified(dialog, IDC_COMMAND_LINE)
         && (GetNamedFile(GetParent(dialog), named) || ProgramTextToWide(record->lpstrFile, named, MAX_PATH))) {
-        // Short and long forms of one file are the same program.
-        LongForm(named, longNamed);
-        LongForm(session->lastProgram, longLast);
-        int fault = lstrcmpiW(longNamed, longLast) != 0 ? WriteCommandFor(dialog, named) : PICKED_PROGRAM_OK;
+        int fault = !IsSameFile(named, session->lastProgram) ? WriteCommandFor(dialog, named) : PICKED_PROGRAM_OK;
         if (fault != PICKED_PROGRAM_OK) {
             return RefuseAtOk(dialog, IDC_COMMAND_LINE, kPickedProgramCaption, DescribePickedProgramFault(fault));
         }
@@ -306,29 +163,6 @@ static int AcceptCommand(HWND dialog, const OPENFILENAMEA* record)
         return RefuseAtOk(dialog, IDC_COMMAND_LINE, kEmptyCommandCaption, kEmptyCommandText);
     }
     return 1;
-}
-
-// Values that make Windows use something else than what is saved: the user
-// is asked before anything is written. 1 to save.
-static int AcceptOverrides(HWND dialog)
-{
-    char verb[ASSOC_TEXT_SIZE];
-    char written[ASSOC_TEXT_SIZE];
-    char text[SAVE_OVERRIDE_QUESTION_SIZE];
-    int setDefault = IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED;
-    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    if (!FindWrittenVerb(GetSession(dialog)->extension, verb, setDefault, written)) {
-        return 1;
-    }
-    unsigned overrides = FindSaveOverrides(GetSession(dialog)->extension, written);
-    if (overrides == 0 || !ComposeOverrideQuestion(overrides, text, sizeof(text))) {
-        return 1;
-    }
-    if (ShowMessage(GetParent(dialog), kSaveOverrideCaption, text, kSaveOverrideStyle) == IDYES) {
-        return 1;
-    }
-    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_VERB), TRUE);
-    return 0;
 }
 
 // The result of a notification: nonzero only to refuse OK, which the Open
@@ -343,8 +177,9 @@ static UINT_PTR OnNotify(HWND dialog, const NMHDR* header)
         RefreshCommandLine(dialog);
         break;
     case CDN_FILEOK:
-        if (!AcceptVerb(dialog) || !AcceptCommand(dialog, ((const OFNOTIFYA*)header)->lpOFN)
-            || !AcceptOverrides(dialog)) {
+        if (!AcceptVerb(dialog, GetSession(dialog)->extension)
+            || !AcceptCommand(dialog, ((const OFNOTIFYA*)header)->lpOFN)
+            || !AcceptOverrides(dialog, GetSession(dialog)->extension)) {
             SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
             return 1;
         }

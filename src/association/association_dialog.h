@@ -17,13 +17,6 @@ extern AssocRequest g_dialogRequest;
 // then holds the dialog's values), 0 when cancelled or failed.
 int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extension);
 
-// GetOpenFileNameA with a hook and a child template, opened in the folder of
-// initialPath with its file name (written into fileBuffer, MAX_PATH bytes).
-BOOL OpenFileDialogEx(HWND owner, HINSTANCE instance, const char* templateName,
-                      LPOFNHOOKPROC hook, DWORD extraFlags, char* fileBuffer,
-                      const char* initialPath, const char* title, const char* filter,
-                      LPARAM customData);
-
 UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Rebuilds the command-line edit from the Open dialog's current selection.

@@ -6,7 +6,9 @@
 #include <string.h>
 
 #include "association/association_dialog.h"
-#include "association/association_store.h"
+#include "association/association_reader.h"
+#include "association/association_writer.h"
+#include "association/default_app.h"
 #include "common/message_box.h"
 #include "association/refused_extension.h"
 #include "common/code_page_text.h"

@@ -1,5 +1,7 @@
 #include "association/picked_program.h"
 
+#include <dlgs.h>
+
 #include <shlobj.h>
 
 #include "common/code_page_text.h"
@@ -153,4 +155,62 @@ const char* DescribePickedProgramFault(int code)
         return "";
     }
     return kTexts[code];
+}
+
+// The Open dialog's file-name box: a combo box on Windows, an edit under Wine.
+static HWND FileNameBox(HWND openDialog)
+{
+    HWND box = GetDlgItem(openDialog, cmb13);
+    return box != NULL ? box : GetDlgItem(openDialog, edt1);
+}
+
+// The dialog's own answers are code page 932, where a name may be substituted.
+int GetNamedFile(HWND openDialog, WCHAR* path)
+{
+    BYTE folderList[4096];
+    WCHAR name[MAX_PATH] = L"";
+    WCHAR joined[2 * MAX_PATH] = L"";
+    path[0] = L'\0';
+    if (GetWindowTextW(FileNameBox(openDialog), name, MAX_PATH) == 0) {
+        return 0;
+    }
+    WCHAR* start = name;
+    int length = lstrlenW(name);
+    if (length >= 2 && name[0] == L'"' && name[length - 1] == L'"') {
+        name[length - 1] = L'\0';
+        ++start;
+    }
+    int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':');
+    LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
+    if (!full && size > 0 && size <= (LRESULT)sizeof(folderList)
+        && SHGetPathFromIDListW((LPCITEMIDLIST)folderList, joined) && joined[0] != L'\0') {
+        joined[lstrlenW(joined)] = L'\\';  // the folder leaves room for it and the name
+    }
+    int used = lstrlenW(joined);
+    lstrcpynW(joined + used, start, 2 * MAX_PATH - used);
+    // Also the one form of a name typed with ".." or doubled separators.
+    DWORD fullLength = joined[0] != L'\0' ? GetFullPathNameW(joined, MAX_PATH, path, NULL) : 0;
+    if (fullLength == 0 || fullLength >= MAX_PATH) {
+        path[0] = L'\0';
+        return 0;
+    }
+    return 1;
+}
+
+// path's long form, or path itself where it has none (MAX_PATH characters).
+static void LongForm(const WCHAR* path, WCHAR* longPath)
+{
+    DWORD length = path[0] != L'\0' ? GetLongPathNameW(path, longPath, MAX_PATH) : 0;
+    if (length == 0 || length >= MAX_PATH) {
+        lstrcpynW(longPath, path, MAX_PATH);
+    }
+}
+
+int IsSameFile(const WCHAR* a, const WCHAR* b)
+{
+    WCHAR longA[MAX_PATH];
+    WCHAR longB[MAX_PATH];
+    LongForm(a, longA);
+    LongForm(b, longB);
+    return lstrcmpiW(longA, longB) == 0;
 }

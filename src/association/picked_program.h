@@ -28,4 +28,11 @@ int ResolvePickedProgram(const WCHAR* picked, char* program);
 extern const char kPickedProgramCaption[];
 const char* DescribePickedProgramFault(int code);
 
+// The file the Open dialog names, in UTF-16 (MAX_PATH characters): the name
+// in its file-name box, typed or selected, in the folder it shows; a full
+// path stands alone. 0 when the box is empty or the path does not fit.
+int GetNamedFile(HWND openDialog, WCHAR* path);
+// Whether two paths name one file (short and long forms alike).
+int IsSameFile(const WCHAR* a, const WCHAR* b);
+
 #endif

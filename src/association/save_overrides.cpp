@@ -2,7 +2,8 @@
 
 #include "association/assoc_request.h"
 #include "association/association_keys.h"
-#include "association/association_store.h"
+#include "association/class_registry.h"
+#include "association/save_checks.h"
 #include "common/bounded_text.h"
 #include "path/sjis_path.h"
 
@@ -43,7 +44,6 @@ static const OverrideValue kVerbValues[] = {
 static const OverrideValue kCommandValues[] = {{"DelegateExecute", SAVE_OVERRIDE_COMMAND}};
 static const OverrideValue kDropTargetValues[] = {{"Clsid", SAVE_OVERRIDE_COMMAND}};
 
-static const char kUserClasses[] = "Software\\Classes";
 static const char kDropTarget[] = "\\DropTarget";
 
 // The bits of the values present in the key, whatever their type and data.
@@ -73,7 +73,7 @@ static unsigned FindKeyValues(const char* subKey, const OverrideValue* values, s
         RegCloseKey(key);
         return FindValues(HKEY_CLASSES_ROOT, subKey, values, count);
     }
-    if (!FormatText(userKey, sizeof(userKey), "%s\\%s", kUserClasses, subKey)) {
+    if (!RootedName(userKey, sizeof(userKey), HKEY_CURRENT_USER, subKey)) {
         return 0;
     }
     return FindValues(HKEY_CURRENT_USER, userKey, values, count);

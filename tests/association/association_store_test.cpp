@@ -1,5 +1,8 @@
 // The association store against the real registry of the throwaway prefix.
-#include "association/association_store.h"
+#include "association/association_reader.h"
+#include "association/association_writer.h"
+#include "association/default_app.h"
+#include "association/save_checks.h"
 
 #include "association/association_keys.h"
 #include "association/save_overrides.h"

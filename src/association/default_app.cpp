@@ -1,0 +1,26 @@
+#include "association/default_app.h"
+
+#include "association/class_registry.h"
+#include "common/bounded_text.h"
+
+// The choices the user made in Windows' settings, under HKEY_CURRENT_USER.
+static const char kFileExts[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+
+int ReadUserChoice(const char* extension, char* progId)
+{
+    // Windows 11 builds since 2025 keep the choice in a subkey named ProgId
+    // of UserChoiceLatest; the others in UserChoice.
+    static const char* const kChoiceKeys[] = {"UserChoiceLatest\\ProgId", "UserChoice"};
+    char name[sizeof(kFileExts) + ASSOC_KEY_NAME_SIZE + sizeof("\\UserChoiceLatest\\ProgId")];
+    progId[0] = '\0';
+    if (extension == NULL || extension[0] == '\0') {
+        return 0;
+    }
+    for (const char* choiceKey : kChoiceKeys) {
+        if (FormatText(name, sizeof(name), "%s\\%s\\%s", kFileExts, extension, choiceKey)
+            && ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0') {
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+// The program the user chose in Windows' own settings for an extension.
+#ifndef KIVERAN_ASSOCIATION_DEFAULT_APP_H
+#define KIVERAN_ASSOCIATION_DEFAULT_APP_H
+
+// The file type the user picked in Windows' own settings for extension
+// (the ProgId of its UserChoiceLatest\ProgId key, else of its UserChoice
+// key), which decides what a double-click opens from Windows 8 on. 1 with
+// the name in progId (ASSOC_TEXT_SIZE bytes), or 0 with progId empty when
+// there is none. Only reads.
+int ReadUserChoice(const char* extension, char* progId);
+
+#endif
