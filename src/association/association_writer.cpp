@@ -95,13 +95,10 @@ static int WriteLayoutValue(HKEY key, const LayoutValue* value)
     return result == ERROR_SUCCESS;
 }
 
-// Sets the default value of the layout key at level, through the class
-// root, or, when the class root refuses the key (ERROR_ACCESS_DENIED, as for
-// a machine-wide key and a user without administrator rights), under the
-// same name among the user's own classes, which the class root shows that
-// user instead. Any other failure is the answer. refused says whether the
-// class root refused the key, whatever the user's classes then did. A step
-// that fails leaves no key of its own making: 1 means the value is set.
+// Sets the default value of the layout key at level through the class root,
+// or among the user's own classes when the class root refuses the key
+// (ERROR_ACCESS_DENIED: a machine key, a user without administrator rights);
+// refused says which. A failed step leaves no key of its own making.
 static int SetLayoutValue(const LayoutNames* names, int level, const LayoutValue* value, int* refused)
 {
     char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];

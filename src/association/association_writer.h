@@ -16,16 +16,11 @@ struct AssocWriteReport {
                                      // type, or the extension key itself
 };
 
-// Writes the command and menu text of request's verb under the extension's
-// file type, and the default verb when asked, in that order; every key name
-// is checked before the first write. Each key goes through the class root; a
-// key the class root refuses goes under the user's own classes instead, and
-// a per-user key that comes into being there gets the values of the
-// machine's key of the same name. Texts the request says the user kept go
-// back as they were read. 1 when the command was saved (the shell is then
-// told that associations changed; report says whether the menu text and
-// default verb were); 0 when it was not, and then nothing was written (always
-// for an empty extension). report, when not null, says what happened.
+// Writes the command, then the menu text of request's verb, then the default
+// verb when asked, under the extension's file type, each key through the
+// class root or, where it refuses, the user's own classes; texts the user
+// kept go back as they were read. 1 when the command was saved (report then
+// says what else was); 0 when it was not, and then nothing was written.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 
 #endif

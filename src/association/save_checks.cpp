@@ -6,8 +6,6 @@
 
 static const char kDefaultVerb[] = "open";
 
-// The first verb of the list a TYPE\shell key's default value holds, or an
-// empty verb when there is none or it cannot be held exactly.
 void ReadListedDefaultVerb(HKEY root, const char* shellKey, char* verb)
 {
     char list[ASSOC_KEY_NAME_SIZE];
@@ -17,12 +15,8 @@ void ReadListedDefaultVerb(HKEY root, const char* shellKey, char* verb)
     }
 }
 
-// The key the layout goes under: the file type the extension key names,
-// read with read rights only, else the extension key itself (type holds
-// ASSOC_KEY_NAME_SIZE bytes). The extension key is never written: a new
-// extension's key comes into being with the layout below it, and no per-user
-// copy of an existing one can hide the type it names. Null for a type name
-// that code page 932 cannot hold: a substitute would name another key.
+// Read with read rights only. The extension key itself is never written, so
+// no per-user copy of it can hide the type it names.
 const char* FindLayoutBase(const char* extensionKey, char* type)
 {
     int named = ReadExactText(HKEY_CLASSES_ROOT, extensionKey, type, ASSOC_KEY_NAME_SIZE);

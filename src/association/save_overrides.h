@@ -14,13 +14,10 @@ enum {
     SAVE_OVERRIDE_EXTENDED = 8    // the verb is shown only with Shift held
 };
 
-// The SAVE_OVERRIDE_ bits for a save of verb (non-empty, as the writer will
-// use it) for extension, read from the verb and command keys where the
-// writer will write them: the class root's where it may set their values,
-// else the user's own, whose values hide the machine's (a new one has none);
-// a DropTarget below the verb key counts wherever it is, the merged view
-// merging subkeys. 0 when there are none or the names cannot be composed.
-// Only reads.
+// The SAVE_OVERRIDE_ bits for a save of verb (as the writer will use it)
+// for extension, read from the verb and command keys where the writer will
+// write them. A new per-user key hides the machine's values but not its
+// subkeys, so a DropTarget counts wherever it is. Only reads.
 unsigned FindSaveOverrides(const char* extension, const char* verb);
 
 // The question to ask before such a save: what the user will not see, why,

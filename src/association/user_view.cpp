@@ -32,11 +32,8 @@ static int CopyMachineValues(const char* subKey, HKEY userKey)
     return result == ERROR_NO_MORE_ITEMS;
 }
 
-// In the merged view a per-user key's values replace the machine's: the
-// type's key and its shell key, when the fallback brought them into being,
-// get the machine's values, so that the user sees the type's description and
-// default verb as before. The verb and command keys get none: the machine's
-// MUIVerb or DelegateExecute there would override what the user asked for.
+// The verb and command keys get none: a machine MUIVerb or DelegateExecute
+// there would override what the user asked for.
 int KeepUserView(const LayoutNames* names, int last, unsigned existing)
 {
     char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];

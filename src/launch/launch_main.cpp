@@ -31,15 +31,10 @@ static void RunForOneArgument(const WCHAR* commandLine)
     HandleDroppedFile(path);
 }
 
-// The shell and the Open dialog load libraries by name into the process; the
-// current folder, which may be any folder the program was started from,
-// leaves their search. Windows hands the setting on to the processes started
-// from this one, such as the program that opens the dropped file, which is
-// the safer search for them too. (SetDefaultDllDirectories would narrow it
-// further, but also for the shell extensions the Open dialog loads, which it
-// breaks.)
-// SetDllDirectoryA is declared only from Windows XP SP1 on, newer than the
-// headers this program is compiled against, so it is looked up.
+// The shell and the Open dialog load libraries by name: the current folder,
+// which may be any folder, leaves their search (and that of the processes
+// started from here). SetDefaultDllDirectories would break shell extensions.
+// SetDllDirectoryA is newer than the headers' 0x0501, so it is looked up.
 static void KeepCurrentFolderOutOfLibrarySearch(void)
 {
     typedef BOOL(WINAPI * SetDllDirectoryProc)(LPCSTR);
@@ -50,14 +45,11 @@ static void KeepCurrentFolderOutOfLibrarySearch(void)
     }
 }
 
-// The arguments are split from the raw command line by the program's own
-// rules, not taken from the C runtime, whose splitting differs between
-// runtimes on quotes, backslashes and Shift-JIS trail bytes. The line is
-// read in UTF-16: the A form substitutes look-alikes for what code page 932
-// cannot hold (U+00A5 even becomes a backslash) and would name another file.
-// ShellExecute may hand its work to shell extensions and delegate handlers,
-// which need COM initialised on the calling thread, apartment-threaded; OLE1
-// DDE is not used. The run goes on without COM when it cannot be had.
+// The arguments are split by the program's own rules (runtimes differ on
+// quotes and backslashes) from the UTF-16 line: the A form substitutes
+// look-alikes for what code page 932 cannot hold (U+00A5 becomes a
+// backslash). Shell extensions need COM, apartment-threaded; without it the
+// run goes on.
 int LaunchMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     KeepCurrentFolderOutOfLibrarySearch();

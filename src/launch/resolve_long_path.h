@@ -5,16 +5,12 @@
 
 #include <windows.h>
 
-// Parses input (UTF-16) with the shell's desktop folder and writes the
-// item's file-system path into output (outputSize characters). Returns 1
-// when output holds the whole path; otherwise 0 and output is empty (when
-// outputSize > 0). An input that depends on the current folder (memo.txt,
-// ..\memo.txt, \dir\memo.txt, C:memo.txt) is first completed against it; a
-// path from a drive's root or a UNC path goes to the shell as it is.
-// The shell writes up to MAX_PATH (260) characters whatever outputSize
-// says, so an outputSize below 260 is refused; so are an input, or its
-// completed form, of more than 259 characters and an item whose path needs
-// more than 259. Makes no COM initialisation of its own.
+// Parses input (UTF-16) with the shell's desktop folder, first completing
+// one that depends on the current folder (memo.txt, \dir\memo.txt,
+// C:memo.txt), and writes the item's file-system path into output
+// (outputSize characters, at least MAX_PATH: the shell ignores the size).
+// 1 when output holds the whole path; else 0 and output empty. Inputs and
+// paths over 259 characters are refused, never cut.
 int ResolveLongPath(const WCHAR* input, WCHAR* output, size_t outputSize);
 
 #endif
