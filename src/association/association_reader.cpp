@@ -6,7 +6,6 @@
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
 
-static const char kDefaultVerb[] = "open";
 static const char kDefaultMenuText[] = "開く(&O)";
 
 // The file type named by the extension key when it has a shell key, else the

@@ -4,7 +4,7 @@
 #include "association/class_registry.h"
 #include "common/bounded_text.h"
 
-static const char kDefaultVerb[] = "open";
+const char kDefaultVerb[] = "open";
 
 void ReadListedDefaultVerb(HKEY root, const char* shellKey, char* verb)
 {

@@ -7,6 +7,9 @@
 
 #include <stddef.h>
 
+// The verb of a type that names none.
+extern const char kDefaultVerb[];
+
 // The first verb of the list a TYPE\shell key's default value holds (the
 // shell reads it as verbs separated by blanks or commas), or an empty verb
 // when there is none or code page 932 cannot hold it (ASSOC_TEXT_SIZE bytes).
