@@ -2,7 +2,8 @@
 // does before its first window. It maps the same system DLLs (the program's
 // imports, and version.dll, which the program loads as its About box opens),
 // initialises COM as the program does, asks the shell for its own icon once
-// and shows one message box.
+// and shows one message box. It carries the program's manifest (see
+// bench/CMakeLists.txt), so that it loads the same controls and theme.
 #include <windows.h>
 #include <commdlg.h>
 #include <objbase.h>

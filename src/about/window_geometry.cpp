@@ -27,13 +27,14 @@ int RectHeight(HWND window)
     return rect.bottom - rect.top;
 }
 
-RECT GetWorkArea()
+RECT GetWorkArea(POINT point)
 {
-    RECT rect;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0)) {
+    MONITORINFO info;
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) {
         return GetWindowOrScreenRect(NULL);
     }
-    return rect;
+    return info.rcWork;
 }
 
 int MoveWindowTo(HWND window, int x, int y)
@@ -54,7 +55,7 @@ void PlaceNearCursor(HWND window)
     PlacementSize size;
     size.width = RectWidth(window);
     size.height = RectHeight(window);
-    RECT work = GetWorkArea();
+    RECT work = GetWorkArea(cursor);
     PlacementRect workArea;
     workArea.left = work.left;
     workArea.top = work.top;

@@ -11,15 +11,16 @@ RECT GetWindowOrScreenRect(HWND window);
 // Width and height of GetWindowOrScreenRect(window).
 int RectWidth(HWND window);
 int RectHeight(HWND window);
-// The desktop's work area (the screen less the task bar); the screen's
-// rectangle when the system gives none.
-RECT GetWorkArea();
+// The work area (the screen less the task bar) of the monitor under point,
+// or of the nearest one; the primary screen's rectangle when the system
+// gives none.
+RECT GetWorkArea(POINT point);
 // Moves the window's top-left corner to x, y without resizing it or changing
 // its place in the Z order. Returns 1, or 0 when the system refused.
 int MoveWindowTo(HWND window, int x, int y);
 // Moves a window so that it is centred on the cursor and lies inside the
-// work area; a child window's position is given in its parent's client
-// co-ordinates.
+// work area of the cursor's monitor; a child window's position is given in
+// its parent's client co-ordinates.
 void PlaceNearCursor(HWND window);
 
 #endif

@@ -338,10 +338,16 @@ TEST(WindowGeometry, RectanglesOfWindowsAndOfTheScreen)
     EXPECT_EQ(90, RectHeight(window));
     DestroyWindow(window);
 
-    RECT work = GetWorkArea();
+    // One monitor: wherever the point, even off the screen, its work area
+    // is the desktop's.
     RECT expected = {};
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &expected, 0));
-    EXPECT_TRUE(EqualRect(&expected, &work));
+    const POINT points[] = {{400, 300}, {-5000, -5000}, {100000, 20}};
+    for (const POINT& point : points) {
+        SCOPED_TRACE(::testing::Message() << point.x << ", " << point.y);
+        RECT work = GetWorkArea(point);
+        EXPECT_TRUE(EqualRect(&expected, &work));
+    }
 }
 
 TEST(PlaceNearCursor, CentresWindowsOnTheCursorInScreenCoordinates)

@@ -711,3 +711,44 @@ TEST(AssociationRun, UserWithoutAdministratorRights)
     }
 }
 
+TEST(AssociationRun, AccessKeysAndTabReachTheFieldsTheirLabelsName)
+{
+    Scene scene;
+    scene.AssociateWithOld();
+    DialogRun run = StartRun(scene.dropped);
+    ASSERT_NE(nullptr, run.dialog.custom);
+    // Keys as the dialog's own loop gets them from the keyboard: posted to
+    // the window that has the focus.
+    struct Row {
+        const char* key;
+        UINT message;
+        WPARAM code;
+        LPARAM flags;
+        int expected;
+    };
+    const LPARAM alt = 0x20000001;  // the context code (Alt held), one repeat
+    const Row rows[] = {
+        {"Alt+M", WM_SYSCHAR, 'm', alt, 1012},
+        {"Alt+V", WM_SYSCHAR, 'v', alt, 1137},
+        {"Tab from the verb", WM_KEYDOWN, VK_TAB, 1, 1012},
+        {"Alt+V again", WM_SYSCHAR, 'v', alt, 1137},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        GUITHREADINFO focus = {};
+        focus.cbSize = sizeof(focus);
+        // Expectations, not assertions, so that the dialog is closed below.
+        EXPECT_TRUE(GetGUIThreadInfo(run.program.info.dwThreadId, &focus));
+        HWND expected = run.dialog.Control(row.expected);
+        EXPECT_NE(expected, focus.hwndFocus);
+        PostMessageA(focus.hwndFocus, row.message, row.code, row.flags);
+        // A sent message overtakes a posted one: wait for the focus to move.
+        for (int i = 0; i < 100 && focus.hwndFocus != expected; ++i) {
+            Sleep(20);
+            GetGUIThreadInfo(run.program.info.dwThreadId, &focus);
+        }
+        EXPECT_EQ(expected, focus.hwndFocus);
+    }
+    PressCancel(run.dialog);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+}

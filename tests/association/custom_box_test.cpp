@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 TEST(CustomBoxTemplate, MatchesTheLayout)
 {
     DialogTemplate dialog = ReadDialogTemplate("CUSTOM_BOX", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
@@ -29,10 +32,49 @@ TEST(CustomBoxTemplate, MatchesTheLayout)
         {IDC_COMMAND_LINE, "EDIT", "", 40, 19, 205, 14, edit},
         {IDC_SET_DEFAULT_VERB, "BUTTON", "標準の動詞に設定", 8, 54, 70, 10, check},
         {0xFFFF, "STATIC", "動詞(&V)", 13, 3, 24, 8, label},
+        {IDC_VERB, "EDIT", "", 40, 2, 70, 14, edit},
         {0xFFFF, "STATIC", "ﾒﾆｭｰ(&M)", 117, 5, 26, 8, label},
         {IDC_MENU_TEXT, "EDIT", "", 150, 2, 95, 14, edit},
-        {IDC_VERB, "EDIT", "", 40, 2, 70, 14, edit},
         {IDC_RUN_AFTER, "BUTTON", "実行する", 134, 41, 42, 10, check},
     };
     ExpectDialogItems(dialog, rows, sizeof(rows) / sizeof(rows[0]));
+}
+
+// A label's access key moves the focus to the next control in the template
+// that takes it, and a screen reader names an edit after the text just
+// before it: so each label must come right before the edit on its right.
+TEST(CustomBoxTemplate, EachLabelComesJustBeforeTheEditItNames)
+{
+    DialogTemplate dialog = ReadDialogTemplate("CUSTOM_BOX", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    ASSERT_TRUE(dialog.found);
+    std::vector<WORD> tabStops;
+    std::vector<std::string> labelled;  // "label>edit id"
+    for (size_t i = 0; i < dialog.items.size(); ++i) {
+        const DialogItem& item = dialog.items[i];
+        if (item.style & WS_TABSTOP) {
+            tabStops.push_back(item.id);
+        }
+        if (item.className != "STATIC" || item.text.empty()) {
+            continue;
+        }
+        SCOPED_TRACE(item.text);
+        ASSERT_LT(i + 1, dialog.items.size());
+        const DialogItem& next = dialog.items[i + 1];
+        EXPECT_EQ("EDIT", next.className);
+        // On the same row, to the label's right.
+        EXPECT_LE(item.x + item.width, next.x);
+        EXPECT_GE(item.y, next.y);
+        EXPECT_LE(item.y + item.height, next.y + next.height);
+        labelled.push_back(item.text + ">" + std::to_string(next.id));
+    }
+    const std::vector<std::string> expectedLabels = {
+        "ｺﾏﾝﾄﾞﾗｲﾝ>" + std::to_string(IDC_COMMAND_LINE),
+        "動詞(&V)>" + std::to_string(IDC_VERB),
+        "ﾒﾆｭｰ(&M)>" + std::to_string(IDC_MENU_TEXT),
+    };
+    EXPECT_EQ(expectedLabels, labelled);
+    // The verb before its menu text, as they stand side by side.
+    const std::vector<WORD> expectedTabs = {IDC_QUOTE_FILE_NAME, IDC_COMMAND_LINE, IDC_SET_DEFAULT_VERB,
+                                            IDC_VERB, IDC_MENU_TEXT, IDC_RUN_AFTER};
+    EXPECT_EQ(expectedTabs, tabStops);
 }
