@@ -10,10 +10,11 @@ if(KIVERAN_WERROR)
 endif()
 # 32-bit Windows unwinds through the SEH frame chain, never through tables,
 # and the product code throws nothing: its DWARF unwind tables would only be
-# dead weight. 64-bit Windows walks every stack with .pdata/.xdata; they stay.
+# dead weight, and so is a frame pointer in every function (64-bit code has
+# none either). 64-bit Windows walks every stack with .pdata/.xdata; they stay.
 if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_compile_options(kiveran_flags INTERFACE
-    $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables>)
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables -fomit-frame-pointer>)
 endif()
 # A section a function, so that the link's --gc-sections drops what the
 # program does not call (such as the forms of the command-line splitter

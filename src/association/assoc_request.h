@@ -32,6 +32,7 @@ struct AssocRequest {
     StoredValue storedCommand;
     int keepMenuText;
     int keepCommand;
+    int commandIsBuilt;  // made from a picked program's path: no % is a variable
 };
 
 static_assert(sizeof(int) == 4, "the switches are 32-bit integers");

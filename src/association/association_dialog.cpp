@@ -19,9 +19,8 @@ static const char kDialogTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づ�
 static const char kOkText[] = "OK(&O)";
 static const char kEmptyCommandCaption[] = "コマンドラインが空です";
 static const char kEmptyCommandText[] =
-    "コマンドラインが空のままでは、この種類のファイルを開けなくなるため、保存できません。\n\n"
-    "ファイルを開くプログラムを一覧から選ぶか、コマンドラインを入力してから、"
-    "もう一度「OK」を押してください。";
+    "コマンドラインが空では、この種類のファイルを開けなくなります。\n\n"
+    "プログラムを一覧から選ぶか、コマンドラインを入力してから、もう一度「OK」を押してください。";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
 static const char kFilter[] =
@@ -64,6 +63,12 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
     return 1;
 }
 
+static int IsModified(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, EM_GETMODIFY, 0, 0) != 0;
+}
+
+
 // Writes 1010 for the program at picked (a shortcut gives its target). The
 // edit holds what will be stored, at most 259 bytes, and never a substituted
 // path: what cannot be had that way leaves it empty, with a warning beep.
@@ -74,23 +79,38 @@ static int WriteCommandFor(HWND dialog, const WCHAR* picked)
     char command[MAX_PATH];
     int fault = ResolvePickedProgram(picked, program);
     int quote = IsDlgButtonChecked(dialog, IDC_QUOTE_FILE_NAME) == BST_CHECKED;
-    if (fault != PICKED_PROGRAM_OK || !FormatCommandLine(command, ASSOC_READ_SIZE, program, quote)) {
-        command[0] = '\0';
+    if (fault != PICKED_PROGRAM_OK) {
+        // 1010 keeps what it had; OK will say why this file gives no command.
+        MessageBeep(MB_ICONEXCLAMATION);
+        return fault;
+    }
+    if (!FormatCommandLine(command, ASSOC_READ_SIZE, program, quote)) {
         MessageBeep(MB_ICONEXCLAMATION);
     }
     SetDlgItemTextA(dialog, IDC_COMMAND_LINE, command);
     SendDlgItemMessageA(dialog, IDC_COMMAND_LINE, EM_SETMODIFY, FALSE, 0);
     session->commandIsStored = 0;
-    lstrcpynW(session->lastProgram, fault == PICKED_PROGRAM_OK ? picked : L"", MAX_PATH);
+    lstrcpynW(session->lastProgram, picked, MAX_PATH);
     return fault;
 }
 
-// With no file named (the dialog has just opened, or a folder is selected)
-// the command stays as it is: a folder is no program.
+// With no file named (the dialog has just opened, or a folder without a
+// path is shown) the command stays as it is.
 void RefreshCommandLine(HWND dialog)
 {
     WCHAR picked[MAX_PATH];
-    if (GetNamedFile(GetParent(dialog), picked)) {
+    if (GetNamedFile(GetParent(dialog), NULL, picked)) {
+        WriteCommandFor(dialog, picked);
+    }
+}
+
+// A selection of the program 1010 is already for (the one the dialog opens
+// with, or the one still named when a folder is clicked) leaves it as it is.
+static void OnSelectionChange(HWND dialog)
+{
+    WCHAR picked[MAX_PATH];
+    if (GetNamedFile(GetParent(dialog), NULL, picked)
+        && (IsModified(dialog, IDC_COMMAND_LINE) || !IsSameFile(picked, GetSession(dialog)->lastProgram))) {
         WriteCommandFor(dialog, picked);
     }
 }
@@ -128,11 +148,6 @@ static void OnInitDone(HWND dialog)
     }
 }
 
-static int IsModified(HWND dialog, int id)
-{
-    return SendDlgItemMessageA(dialog, id, EM_GETMODIFY, 0, 0) != 0;
-}
-
 static void CaptureDialog(HWND dialog)
 {
     g_dialogRequest.runAfter = IsDlgButtonChecked(dialog, IDC_RUN_AFTER) == BST_CHECKED;
@@ -144,6 +159,7 @@ static void CaptureDialog(HWND dialog)
     // Texts the user left alone go back exactly as they were read.
     g_dialogRequest.keepMenuText = !IsModified(dialog, IDC_MENU_TEXT);
     g_dialogRequest.keepCommand = GetSession(dialog)->commandIsStored && !IsModified(dialog, IDC_COMMAND_LINE);
+    g_dialogRequest.commandIsBuilt = !GetSession(dialog)->commandIsStored && !IsModified(dialog, IDC_COMMAND_LINE);
 }
 
 // A program chosen since 1010 was last written, selected or typed, gives the
@@ -152,15 +168,19 @@ static int AcceptCommand(HWND dialog, const OPENFILENAMEA* record)
 {
     DialogSession* session = GetSession(dialog);
     WCHAR named[MAX_PATH];
-    if (!IsModified(dialog, IDC_COMMAND_LINE)
-        && (GetNamedFile(GetParent(dialog), named) || ProgramTextToWide(record->lpstrFile, named, MAX_PATH))) {
-        int fault = !IsSameFile(named, session->lastProgram) ? WriteCommandFor(dialog, named) : PICKED_PROGRAM_OK;
+    HWND command = GetDlgItem(dialog, IDC_COMMAND_LINE);
+    if (!IsModified(dialog, IDC_COMMAND_LINE)) {
+        // Not the record's lpstrFile: the dialog's A answer may be substituted.
+        int fault = !GetNamedFile(GetParent(dialog), record->lpstrFile, named) ? PICKED_NAME_NOT_CONVERTIBLE
+                    : !IsSameFile(named, session->lastProgram)                   ? WriteCommandFor(dialog, named)
+                                                                                 : PICKED_PROGRAM_OK;
         if (fault != PICKED_PROGRAM_OK) {
-            return RefuseAtOk(dialog, IDC_COMMAND_LINE, kPickedProgramCaption, DescribePickedProgramFault(fault));
+            return RefuseAtOk(dialog, GetFileNameBox(GetParent(dialog)), kPickedProgramCaption,
+                              DescribePickedProgramFault(fault));
         }
     }
-    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_COMMAND_LINE)) == 0) {
-        return RefuseAtOk(dialog, IDC_COMMAND_LINE, kEmptyCommandCaption, kEmptyCommandText);
+    if (GetWindowTextLengthA(command) == 0) {
+        return RefuseAtOk(dialog, command, kEmptyCommandCaption, kEmptyCommandText);
     }
     return 1;
 }
@@ -174,10 +194,10 @@ static UINT_PTR OnNotify(HWND dialog, const NMHDR* header)
         OnInitDone(dialog);
         break;
     case CDN_SELCHANGE:
-        RefreshCommandLine(dialog);
+        OnSelectionChange(dialog);
         break;
     case CDN_FILEOK:
-        if (!AcceptVerb(dialog, GetSession(dialog)->extension)
+        if (!AcceptTexts(dialog) || !AcceptVerb(dialog, GetSession(dialog)->extension)
             || !AcceptCommand(dialog, ((const OFNOTIFYA*)header)->lpOFN)
             || !AcceptOverrides(dialog, GetSession(dialog)->extension)) {
             SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);

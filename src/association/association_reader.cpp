@@ -57,8 +57,6 @@ int ReadCurrentAssociation(const char* extension, AssocRequest* request)
 {
     HKEY root = HKEY_CLASSES_ROOT;
     char type[ASSOC_KEY_NAME_SIZE];
-    request->verb[0] = '\0';
-    request->menuText[0] = '\0';
     request->storedVerb[0] = '\0';
     request->storedMenuText.type = 0;
     request->storedMenuText.size = 0;
@@ -66,6 +64,7 @@ int ReadCurrentAssociation(const char* extension, AssocRequest* request)
     request->storedCommand.size = 0;
     request->keepMenuText = 0;
     request->keepCommand = 0;
+    request->commandIsBuilt = 0;
     CopyText(request->verb, ASSOC_TEXT_SIZE, kDefaultVerb);
     CopyText(request->menuText, ASSOC_TEXT_SIZE, kDefaultMenuText);
     // No extension names no key: only the defaults apply.

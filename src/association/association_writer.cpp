@@ -164,7 +164,8 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     // that names an environment variable runs only when the shell expands it.
     LayoutValue command = request.keepCommand ? StoredLayoutValue(&request.storedCommand)
                               : TextValue(request.commandLine,
-                                          ReferencesEnvironment(request.commandLine) ? REG_EXPAND_SZ : REG_SZ);
+                                          !request.commandIsBuilt && ReferencesEnvironment(request.commandLine)
+                                              ? REG_EXPAND_SZ : REG_SZ);
     LayoutValue menuText = request.keepMenuText && lstrcmpiA(verbKey, request.storedVerb) == 0
                                ? StoredLayoutValue(&request.storedMenuText)
                                : TextValue(request.menuText, REG_SZ);

@@ -37,9 +37,8 @@ static const char kNoExtensionText[] =
     "関連づけは拡張子ごとに行うため、拡張子 (.txt など) のあるファイルをドロップしてください。";
 static const char kForeignTypeCaption[] = "ファイルの種類の名前に扱えない文字があります";
 static const char kForeignTypeText[] =
-    "この拡張子が登録されているファイルの種類の名前には、このプログラムでは扱えない文字 "
-    "(日本語の Windows の文字コードにない文字) が含まれているため、関連づけを行うことはできません。\n\n"
-    "レジストリは何も変更していません。";
+    "この拡張子のファイルの種類の名前に、日本語の Windows の文字コードにない文字があるため、"
+    "関連づけを行うことはできません。レジストリは何も変更していません。";
 static const char kNotSavedCaption[] = "関連づけを保存できませんでした";
 static const char kRefusedText[] =
     "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。"

@@ -5,6 +5,7 @@
 #include "association/save_checks.h"
 #include "association/save_overrides.h"
 #include "common/bounded_text.h"
+#include "common/code_page_text.h"
 #include "common/message_box.h"
 #include "resources/resource_ids.h"
 
@@ -18,18 +19,41 @@ static const char kVerbTooLongText[] =
     "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
     "動詞を短くしてから、もう一度「OK」を押してください。";
 static const char kVerbNotOneWordText[] =
-    "標準の動詞に設定する動詞には、空白や「,」を含めることはできません。\n\n"
-    "Windows は標準の動詞を空白や「,」で区切られた動詞の並びとして読むため、最初の語だけが標準の動詞になってしまいます。"
-    "空白と「,」を取り除くか、「標準の動詞に設定」のチェックを外してから、もう一度「OK」を押してください。";
+    "標準の動詞には、空白や「,」を使えません。\n\n"
+    "Windows は標準の動詞を空白や「,」で区切った並びとして読み、最初の語だけを使います。"
+    "空白と「,」を取り除くか、「標準の動詞に設定」を外してから、もう一度「OK」を押してください。";
+
+static const char kCharactersCaption[] = "使えない文字があります";
+static const char kCharactersText[] =
+    "この欄に、日本語の Windows の文字コードにない文字があります。"
+    "保存すると別の文字に置き換わってしまいます。\n\n"
+    "その文字を取り除いてから、もう一度「OK」を押してください。";
 
 // Every refusal at OK: a message owned by the Open dialog, which stays open
 // with everything the user chose, and the focus on the field to mend.
-int RefuseAtOk(HWND dialog, int id, const char* caption, const char* text)
+int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text)
 {
     ShowMessage(GetParent(dialog), caption, text, MB_OK);
     // Through the dialog manager, which also selects the edit's text.
-    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, id), TRUE);
+    SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)control, TRUE);
     return 0;
+}
+
+// A text the user left alone was shown as it was read; a cut long text
+// counts as exact, as it is stored cut.
+int AcceptTexts(HWND dialog)
+{
+    static const int kEdits[] = {IDC_VERB, IDC_MENU_TEXT, IDC_COMMAND_LINE};
+    WCHAR wide[ASSOC_TEXT_SIZE];
+    char text[2 * ASSOC_TEXT_SIZE];
+    for (int id : kEdits) {
+        GetDlgItemTextW(dialog, id, wide, ASSOC_TEXT_SIZE);
+        int leftAlone = id != IDC_VERB && !SendDlgItemMessageA(dialog, id, EM_GETMODIFY, 0, 0);
+        if (!leftAlone && !WideToProgramText(wide, text, sizeof(text))) {
+            return RefuseAtOk(dialog, GetDlgItem(dialog, id), kCharactersCaption, kCharactersText);
+        }
+    }
+    return 1;
 }
 
 // A verb that cannot name its keys, or cannot be the default, is refused
@@ -52,7 +76,7 @@ int AcceptVerb(HWND dialog, const char* extension)
     } else {
         FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
     }
-    return RefuseAtOk(dialog, IDC_VERB, kVerbCaption, text);
+    return RefuseAtOk(dialog, GetDlgItem(dialog, IDC_VERB), kVerbCaption, text);
 }
 
 // Values that make Windows use something else than what is saved: the user

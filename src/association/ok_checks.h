@@ -8,8 +8,13 @@
 
 // Every refusal at OK: a message owned by the Open dialog (the parent of
 // dialog), which stays open with everything the user chose, and the focus
-// on control id to mend. Returns 0.
-int RefuseAtOk(HWND dialog, int id, const char* caption, const char* text);
+// on control to mend. Returns 0.
+int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text);
+
+// The verb, and the menu text and command where the user typed into them,
+// are texts code page 932 holds exactly: a substitute would name another key
+// or file.
+int AcceptTexts(HWND dialog);
 
 // The verb names its keys for extension's file type and, when it is to be
 // the default, is one word.

@@ -1,51 +1,35 @@
 #include "association/picked_program.h"
 
 #include <dlgs.h>
-
 #include <shlobj.h>
 
 #include "common/code_page_text.h"
+#include "path/sjis_path.h"
 
 const char kPickedProgramCaption[] = "プログラムを選び直してください";
 
 static const char kNameText[] =
-    "選んだプログラムの場所 (フォルダーやファイルの名前) に、このプログラムでは扱えない文字 "
-    "(アクセント付きの文字や一部の記号など) が含まれているか、場所が長すぎるため、"
-    "コマンドラインに書くことができません。\n\n"
-    "プログラムを別のフォルダーに移すか、フォルダーやファイルの名前を変えてから、"
-    "もう一度選んでください。";
+    "選んだプログラムの場所に、このプログラムでは扱えない文字 (アクセント付きの文字など) があるか、"
+    "場所が長すぎるため、コマンドラインに書けません。\n\n"
+    "プログラムを別のフォルダーに移すか名前を変えてから、選び直してください。";
 static const char kAdvertisedText[] =
-    "選んだショートカットは、インストーラーが作ったショートカットで、"
-    "プログラムのファイルを指していません。\n\n"
-    "ショートカットではなく、プログラムのファイル (.exe など) そのものを選んでください。";
+    "選んだのはインストーラーが作ったショートカットで、プログラムのファイルを指していません。\n\n"
+    "プログラムのファイル (.exe など) を選んでください。";
 static const char kWithoutFileText[] =
-    "選んだショートカットは、プログラムのファイルを指していません "
-    "(フォルダーや Web ページなどを指しているか、ショートカットが壊れています)。\n\n"
-    "プログラムのファイル (.exe など) そのものを選んでください。";
+    "選んだショートカットは、プログラムのファイルを指していません。\n\n"
+    "プログラムのファイル (.exe など) を選んでください。";
+static const char kFileMissingText[] =
+    "選んだファイルが見つかりません。プログラムを選び直してください。";
 static const char kTargetMissingText[] =
-    "選んだショートカットが指しているプログラムのファイルが見つかりません。"
-    "プログラムが移動されたか、削除されたのかもしれません。\n\n"
-    "プログラムのファイル (.exe など) そのものを選んでください。";
+    "選んだショートカットが指しているファイルが見つかりません。\n\n"
+    "プログラムのファイル (.exe など) を選んでください。";
 
 // The shell takes a file for a shortcut by its extension, whatever it holds;
 // so does this, and no other file is read through the shortcut parser.
 static int IsShortcutName(const WCHAR* path)
 {
-    static const char kExtension[] = ".lnk";
     int length = lstrlenW(path);
-    if (length < 4) {
-        return 0;
-    }
-    for (int i = 0; i < 4; ++i) {
-        WCHAR c = path[length - 4 + i];
-        if (c >= L'A' && c <= L'Z') {
-            c = (WCHAR)(c + (L'a' - L'A'));
-        }
-        if (c != (WCHAR)kExtension[i]) {
-            return 0;
-        }
-    }
-    return 1;
+    return length >= 4 && lstrcmpiW(path + length - 4, L".lnk") == 0;
 }
 
 static int IsAdvertised(IShellLinkW* link)
@@ -93,10 +77,7 @@ static int LoadedShortcutTarget(IShellLinkW* link, WCHAR* target)
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return PICKED_SHORTCUT_TARGET_MISSING;
     }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        return PICKED_SHORTCUT_WITHOUT_FILE;
-    }
-    return PICKED_PROGRAM_OK;
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? PICKED_SHORTCUT_WITHOUT_FILE : PICKED_PROGRAM_OK;
 }
 
 // Reads the shortcut as it is: Resolve() could search the disk or show a
@@ -118,6 +99,12 @@ static int ShortcutTarget(const WCHAR* shortcut, WCHAR* target)
     }
     link->Release();
     return fault;
+}
+
+static int IsFile(const WCHAR* path)
+{
+    DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The path exactly, else its short form exactly (which may also be what lets
@@ -142,6 +129,8 @@ int ResolvePickedProgram(const WCHAR* picked, char* program)
             return fault;
         }
         picked = target;
+    } else if (!IsFile(picked)) {
+        return PICKED_FILE_MISSING;
     }
     return ToProgramPath(picked, program) ? PICKED_PROGRAM_OK : PICKED_NAME_NOT_CONVERTIBLE;
 }
@@ -149,7 +138,7 @@ int ResolvePickedProgram(const WCHAR* picked, char* program)
 const char* DescribePickedProgramFault(int code)
 {
     static const char* const kTexts[] = {
-        "", kNameText, kAdvertisedText, kWithoutFileText, kTargetMissingText,
+        "", kNameText, kAdvertisedText, kWithoutFileText, kTargetMissingText, kFileMissingText,
     };
     if (code < 0 || code >= (int)(sizeof(kTexts) / sizeof(kTexts[0]))) {
         return "";
@@ -157,21 +146,47 @@ const char* DescribePickedProgramFault(int code)
     return kTexts[code];
 }
 
-// The Open dialog's file-name box: a combo box on Windows, an edit under Wine.
-static HWND FileNameBox(HWND openDialog)
+HWND GetFileNameBox(HWND openDialog)
 {
     HWND box = GetDlgItem(openDialog, cmb13);
     return box != NULL ? box : GetDlgItem(openDialog, edt1);
 }
 
+// A name that is no file may lack the extension Windows' dialog leaves out
+// of the name it shows: the returned file's (when there is one), a
+// shortcut's, the filter's.
+static int AddHiddenExtension(WCHAR* path, const char* returnedFile)
+{
+    static const WCHAR* const kExtensions[] = {L"", L".lnk", L".exe", L".com", L".bat"};
+    WCHAR returned[8] = L"";
+    if (returnedFile != NULL) {
+        ProgramTextToWide(FindExtension(returnedFile), returned, 8);
+    }
+    int length = lstrlenW(path);
+    if (IsFile(path)) {
+        return 1;
+    }
+    for (const WCHAR* extension : kExtensions) {
+        const WCHAR* tried = extension[0] != L'\0' ? extension : returned;
+        if (length + lstrlenW(tried) < MAX_PATH) {
+            lstrcpynW(path + length, tried, MAX_PATH - length);
+            if (IsFile(path)) {
+                return 1;
+            }
+        }
+    }
+    path[length] = L'\0';
+    return 0;
+}
+
 // The dialog's own answers are code page 932, where a name may be substituted.
-int GetNamedFile(HWND openDialog, WCHAR* path)
+int GetNamedFile(HWND openDialog, const char* returnedFile, WCHAR* path)
 {
     BYTE folderList[4096];
     WCHAR name[MAX_PATH] = L"";
     WCHAR joined[2 * MAX_PATH] = L"";
     path[0] = L'\0';
-    if (GetWindowTextW(FileNameBox(openDialog), name, MAX_PATH) == 0) {
+    if (GetWindowTextW(GetFileNameBox(openDialog), name, MAX_PATH) == 0) {
         return 0;
     }
     WCHAR* start = name;
@@ -181,36 +196,39 @@ int GetNamedFile(HWND openDialog, WCHAR* path)
         ++start;
     }
     int full = (start[0] == L'\\' && start[1] == L'\\') || (start[0] != L'\0' && start[1] == L':');
-    LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
-    if (!full && size > 0 && size <= (LRESULT)sizeof(folderList)
-        && SHGetPathFromIDListW((LPCITEMIDLIST)folderList, joined) && joined[0] != L'\0') {
-        joined[lstrlenW(joined)] = L'\\';  // the folder leaves room for it and the name
+    if (!full) {
+        // A folder with no file-system path (a library) names no file.
+        LRESULT size = SendMessageA(openDialog, CDM_GETFOLDERIDLIST, sizeof(folderList), (LPARAM)folderList);
+        if (size <= 0 || size > (LRESULT)sizeof(folderList)
+            || !SHGetPathFromIDListW((LPCITEMIDLIST)folderList, joined) || joined[0] == L'\0') {
+            return 0;
+        }
+        int folderLength = lstrlenW(joined);
+        joined[folderLength] = L'\\';
+        joined[folderLength + 1] = L'\0';
     }
     int used = lstrlenW(joined);
     lstrcpynW(joined + used, start, 2 * MAX_PATH - used);
     // Also the one form of a name typed with ".." or doubled separators.
-    DWORD fullLength = joined[0] != L'\0' ? GetFullPathNameW(joined, MAX_PATH, path, NULL) : 0;
+    DWORD fullLength = GetFullPathNameW(joined, MAX_PATH, path, NULL);
     if (fullLength == 0 || fullLength >= MAX_PATH) {
         path[0] = L'\0';
         return 0;
     }
+    AddHiddenExtension(path, returnedFile);
     return 1;
 }
 
-// path's long form, or path itself where it has none (MAX_PATH characters).
-static void LongForm(const WCHAR* path, WCHAR* longPath)
-{
-    DWORD length = path[0] != L'\0' ? GetLongPathNameW(path, longPath, MAX_PATH) : 0;
-    if (length == 0 || length >= MAX_PATH) {
-        lstrcpynW(longPath, path, MAX_PATH);
-    }
-}
-
+// Short and long forms of one file name the same program.
 int IsSameFile(const WCHAR* a, const WCHAR* b)
 {
-    WCHAR longA[MAX_PATH];
-    WCHAR longB[MAX_PATH];
-    LongForm(a, longA);
-    LongForm(b, longB);
-    return lstrcmpiW(longA, longB) == 0;
+    const WCHAR* paths[2] = {a, b};
+    WCHAR longPaths[2][MAX_PATH];
+    for (int i = 0; i < 2; ++i) {
+        DWORD length = paths[i][0] != L'\0' ? GetLongPathNameW(paths[i], longPaths[i], MAX_PATH) : 0;
+        if (length == 0 || length >= MAX_PATH) {
+            lstrcpynW(longPaths[i], paths[i], MAX_PATH);
+        }
+    }
+    return lstrcmpiW(longPaths[0], longPaths[1]) == 0;
 }

@@ -16,6 +16,8 @@ enum {
     // object such as the Control Panel, a web address).
     PICKED_SHORTCUT_WITHOUT_FILE = 3,
     PICKED_SHORTCUT_TARGET_MISSING = 4,
+    // No such file, or a folder.
+    PICKED_FILE_MISSING = 5,
 };
 
 // picked: the full path of the file chosen. Fills program (MAX_PATH bytes)
@@ -28,10 +30,16 @@ int ResolvePickedProgram(const WCHAR* picked, char* program);
 extern const char kPickedProgramCaption[];
 const char* DescribePickedProgramFault(int code);
 
+// The Open dialog's file-name box: a combo box on Windows, an edit under Wine.
+HWND GetFileNameBox(HWND openDialog);
+
 // The file the Open dialog names, in UTF-16 (MAX_PATH characters): the name
 // in its file-name box, typed or selected, in the folder it shows; a full
-// path stands alone. 0 when the box is empty or the path does not fit.
-int GetNamedFile(HWND openDialog, WCHAR* path);
+// path stands alone. Windows' dialog may show a name without its extension:
+// the first of the returned file's (returnedFile, or null), .lnk and the
+// filter's extensions that makes it a file is added. 0 when the box is
+// empty, the folder has no file-system path, or the path does not fit.
+int GetNamedFile(HWND openDialog, const char* returnedFile, WCHAR* path);
 // Whether two paths name one file (short and long forms alike).
 int IsSameFile(const WCHAR* a, const WCHAR* b);
 

@@ -2,16 +2,25 @@
 
 #include <shellapi.h>
 
-// GetModuleFileNameA fills the buffer without a terminator when the path is
-// cut, so a result as long as the buffer counts as a failure.
+#include "common/code_page_text.h"
+
+// Read in UTF-16 and converted exactly, else its short form: the A form would
+// name a substitute of a folder such as C:\Users\Zo\u00eb. A result as long
+// as the buffer was cut (and left unterminated).
 static int GetModuleFilePath(HMODULE module, char* buffer)
 {
-    DWORD length = GetModuleFileNameA(module, buffer, MAX_PATH);
+    WCHAR path[MAX_PATH];
+    WCHAR shortPath[MAX_PATH];
+    DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    buffer[0] = '\0';
     if (length == 0 || length >= MAX_PATH) {
-        buffer[0] = '\0';
         return 0;
     }
-    return 1;
+    if (WideToProgramText(path, buffer, MAX_PATH)) {
+        return 1;
+    }
+    length = GetShortPathNameW(path, shortPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH && WideToProgramText(shortPath, buffer, MAX_PATH);
 }
 
 int GetModulePath(char* buffer)

@@ -149,6 +149,13 @@ std::string FileTypes(const OpenDialog& dialog)
     return types;
 }
 
+std::wstring Widen(const std::string& text)
+{
+    WCHAR wide[MAX_PATH * 2];
+    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, MAX_PATH * 2);
+    return wide;
+}
+
 // The type of a key's default value, 0 when there is none.
 DWORD ValueType(const std::string& key)
 {
@@ -283,7 +290,7 @@ TEST(AssociationRun, CancelWritesAndOpensNothing)
 TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
 {
     enum Action { kLeave, kOpenedWithoutProgram, kEmptyThenSelect, kType, kTypeThenQuoteClick, kTypeThenSelect,
-                  kTypeProgramPath, kShortcut };
+                  kTypeProgramPath, kShortcut, kAccentedFolder };
     struct Row {
         const char* name;
         Action action;
@@ -291,8 +298,8 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         DWORD type;         // of the value stored
     };
     const Row rows[] = {
-        // Wine selects the program it opens with at start, which rewrites 1010.
-        {"without any change", kLeave, "", REG_SZ},
+        // Wine selects the program it opens with at start: 1010 stays, being for it.
+        {"without any change: the stored command, arguments and all", kLeave, "", REG_SZ},
         {"opened without a program: the stored command, then a typed program", kOpenedWithoutProgram, "", REG_SZ},
         {"emptied: refused, then a selection mends it", kEmptyThenSelect, "", REG_SZ},
         {"typed, naming an environment variable", kType, "%SystemRoot%\\typed.exe \"%1\" /x", REG_EXPAND_SZ},
@@ -300,6 +307,7 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         {"typed, then another file selected", kTypeThenSelect, "typed \"%1\" /x", REG_SZ},
         {"a program's path typed into the file-name box", kTypeProgramPath, "", REG_SZ},
         {"a shortcut gives its target", kShortcut, "", REG_SZ},
+        {"a program selected in a folder named with e acute: its short form", kAccentedFolder, "", REG_SZ},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -314,6 +322,7 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
             SetDefault(commandKey, stored);
         } else {
             scene.AssociateWithOld();
+            SetDefault(commandKey, stored);
         }
         std::string tool = scene.folder + "tool.bat";
         WriteFileText(tool, "@echo off\r\n");
@@ -327,8 +336,8 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         std::string expected = Quoted(scene.probe) + " \"%1\"";
         switch (row.action) {
         case kLeave:
-            expected = GetText(command);
-            EXPECT_EQ(Quoted(scene.old) + " \"%1\"", expected);
+            expected = stored;
+            EXPECT_EQ(stored, GetText(command));
             break;
         case kOpenedWithoutProgram:
             EXPECT_EQ(stored, GetText(command));
@@ -368,6 +377,27 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         case kShortcut:
             SetText(FileNameBox(run.dialog), "probe.lnk");
             break;
+        case kAccentedFolder: {
+            // The A functions would give ...\Cafe\probe.exe, which also exists.
+            const std::wstring accented = Widen(scene.folder) + L"Caf\x00e9";
+            ASSERT_TRUE(CreateDirectoryW(accented.c_str(), NULL));
+            ASSERT_TRUE(CopyFileW(Widen(scene.probe).c_str(), (accented + L"\\probe.exe").c_str(), FALSE));
+            CreateDirectoryA((scene.folder + "Cafe").c_str(), NULL);
+            CopyFileA(scene.probe.c_str(), (scene.folder + "Cafe\\probe.exe").c_str(), FALSE);
+            SendMessageW(FileNameBox(run.dialog), WM_SETTEXT, 0, (LPARAM)accented.c_str());
+            PressOk(run.dialog);
+            for (int i = 0; i < 100 && LookInText(run.dialog).find("Caf") == std::string::npos; ++i) {
+                Sleep(20);
+            }
+            ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+            WCHAR shortPath[MAX_PATH];
+            GetShortPathNameW((accented + L"\\probe.exe").c_str(), shortPath, MAX_PATH);
+            char shortA[MAX_PATH];
+            WideCharToMultiByte(932, 0, shortPath, -1, shortA, MAX_PATH, NULL, NULL);
+            expected = Quoted(shortA) + " \"%1\"";
+            EXPECT_EQ(expected, GetText(command));
+            break;
+        }
         }
         PressOk(run.dialog);
         EXPECT_EQ(0, FinishProgram(&run.program));

@@ -87,7 +87,7 @@ TEST(ResolvePickedProgram, ExactNameShortFormOrShortcutTarget)
         {"ASCII", L"plain\\probe.exe", PICKED_PROGRAM_OK, L"plain\\probe.exe"},
         {"e acute", L"Caf\x00e9\\probe.exe", PICKED_PROGRAM_OK, L"Caf\x00e9\\probe.exe"},
         {"yen sign", L"\x00a5" L"bin\\probe.exe", PICKED_PROGRAM_OK, L"\x00a5" L"bin\\probe.exe"},
-        {"no short form", L"Caf\x00e9\\absent.exe", PICKED_NAME_NOT_CONVERTIBLE, nullptr},
+        {"a file that does not exist", L"Caf\x00e9\\absent.exe", PICKED_FILE_MISSING, nullptr},
         {"shortcut", L"Probe.LNK", PICKED_PROGRAM_OK, L"plain\\probe.exe"},
         {"shortcut to e acute", L"Caf\x00e9.lnk", PICKED_PROGRAM_OK, L"Caf\x00e9\\probe.exe"},
         {"target deleted", L"gone.lnk", PICKED_SHORTCUT_TARGET_MISSING, nullptr},
