@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "common/code_page_text.h"
 #include "common/bounded_text.h"
+#include "common/code_page_text.h"
 
 enum {
-        UTF8_CODE_PAGE = 65001,
+    UTF8_CODE_PAGE = 65001,
     GUARD_TEXT_SIZE = 1024  // the longest text takes under 700 bytes
 };
 
