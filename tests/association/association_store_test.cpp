@@ -533,26 +533,6 @@ TEST(WriteAssociation, TextsThatCodePage932CannotHoldAreNeverSubstituted)
     }
 }
 
-TEST(CheckVerbForSaving, OnlyADefaultVerbMustBeOneWord)
-{
-    struct Row {
-        const char* verb;
-        int setsDefault;
-        int fault;
-    };
-    const Row rows[] = {
-        {"edit with", 1, VERB_FAULT_NOT_ONE_WORD},
-        {"edit with", 0, VERB_FAULT_NONE},
-        // A verb that cannot name its key is told that first.
-        {"a b\\c", 1, VERB_FAULT_SEPARATOR},
-    };
-    Names names;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.verb);
-        EXPECT_EQ(row.fault, CheckVerbForSaving(names.ext.c_str(), row.verb, row.setsDefault, nullptr));
-    }
-}
-
 TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
 {
     enum Where { kClassRoot, kMachineReadOnly, kUserKey };
