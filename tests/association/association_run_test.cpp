@@ -104,6 +104,18 @@ DialogRun StartRun(const std::string& dropped)
     return run;
 }
 
+// Waits for the message with this caption, owned by the Open dialog, and
+// answers it with button; true once it has gone.
+bool AnswerDialogMessage(const DialogRun& run, const std::string& caption, int button)
+{
+    HWND box = WaitForWindow(caption, run.program.info.dwProcessId);
+    if (box == NULL || GetWindow(box, GW_OWNER) != run.dialog.window) {
+        return false;
+    }
+    PostMessageA(box, WM_COMMAND, button, 0);
+    return WaitForWindowGone(box);
+}
+
 // Types a folder into the file-name box and presses OK: the dialog moves there.
 void GoToFolder(const DialogRun& run, const std::string& folder)
 {
@@ -347,11 +359,7 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
             std::string before = SnapshotClassRoot();
             TypeText(command, "");
             PressOk(run.dialog);
-            HWND box = WaitForWindow("コマンドラインが空です", run.program.info.dwProcessId);
-            ASSERT_NE(nullptr, box);
-            EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-            ASSERT_TRUE(WaitForWindowGone(box));
+            ASSERT_TRUE(AnswerDialogMessage(run, "コマンドラインが空です", IDOK));
             EXPECT_EQ(before, SnapshotClassRoot());
             ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
             break;
@@ -424,11 +432,7 @@ TEST(AssociationRun, ValuesThatOverrideTheSaveAreAskedAbout)
     for (int answer : {IDNO, IDYES}) {
         SCOPED_TRACE(answer);
         PressOk(run.dialog);
-        HWND box = WaitForWindow("保存しても使われない設定があります", run.program.info.dwProcessId);
-        ASSERT_NE(nullptr, box);
-        EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
-        PostMessageA(box, WM_COMMAND, answer, 0);
-        ASSERT_TRUE(WaitForWindowGone(box));
+        ASSERT_TRUE(AnswerDialogMessage(run, "保存しても使われない設定があります", answer));
         if (answer == IDNO) {
             Settle(run.dialog.window);
             EXPECT_TRUE(IsWindowVisible(run.dialog.window));
@@ -462,11 +466,7 @@ TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
         SCOPED_TRACE(verb);
         SetText(run.dialog.Control(1137), verb);
         PressOk(run.dialog);
-        HWND box = WaitForWindow("この動詞は使えません", run.program.info.dwProcessId);
-        ASSERT_NE(nullptr, box);
-        EXPECT_EQ(run.dialog.window, GetWindow(box, GW_OWNER));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitForWindowGone(box));
+        ASSERT_TRUE(AnswerDialogMessage(run, "この動詞は使えません", IDOK));
         Settle(run.dialog.window);
         GUITHREADINFO focus = {};
         focus.cbSize = sizeof(focus);
