@@ -15,8 +15,9 @@ struct OpenDialog {
     HWND Control(int id) const;
 };
 
-// Waits until the dialog titled title of the process is visible.
-OpenDialog WaitForOpenDialog(const std::string& title, DWORD processId, DWORD timeoutMs = 20000);
+// Waits until the dialog titled title of the process is visible. Wine's
+// shell may first wait 10-20 s for its desktop and services to come back.
+OpenDialog WaitForOpenDialog(const std::string& title, DWORD processId, DWORD timeoutMs = 60000);
 // The file-name box: an edit 0x480 under Wine, the combo 0x47C on Windows.
 HWND FileNameBox(const OpenDialog& dialog);
 // The look-in combo box's text, which names the current folder.
