@@ -6,5 +6,6 @@ if(KIVERAN_WINDOWS)
   target_sources(kiveran_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/code_page_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/same_name.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_library.cpp)
 endif()
