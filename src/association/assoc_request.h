@@ -4,18 +4,13 @@
 #define KIVERAN_ASSOCIATION_ASSOC_REQUEST_H
 
 enum {
-    ASSOC_TEXT_SIZE = 261,  // each text: up to 259 bytes read, its NUL, one spare
-    ASSOC_READ_SIZE = 260,  // the most read into a text from the registry or an edit
-    ASSOC_KEY_NAME_SIZE = 264
-};
-
-// A registry value exactly as it was read (UTF-16 with its NUL, and its
-// type), so that a text the user left alone goes back unchanged even where
-// code page 932 cannot hold it.
-struct StoredValue {
-    unsigned long type;  // 0 when nothing was read
-    unsigned long size;  // bytes of data
-    unsigned char data[2 * ASSOC_TEXT_SIZE];
+    ASSOC_TEXT_SIZE = 261,  // a verb: up to 259 bytes read, its NUL, one spare
+    ASSOC_READ_SIZE = 260,  // the most read into a verb from the registry or an edit
+    ASSOC_KEY_NAME_SIZE = 264,
+    // A menu text or command: up to 2,047 characters, each at most two bytes
+    // in code page 932, and the NUL.
+    ASSOC_LONG_TEXT_CHARS = 2047,
+    ASSOC_LONG_TEXT_SIZE = 2 * ASSOC_LONG_TEXT_CHARS + 2
 };
 
 struct AssocRequest {
@@ -23,13 +18,10 @@ struct AssocRequest {
     int quoteFileName;   // put the %1 placeholder of the command in double quotes
     int setDefaultVerb;  // make verb the file type's default verb
     char verb[ASSOC_TEXT_SIZE];
-    char menuText[ASSOC_TEXT_SIZE];
-    char commandLine[ASSOC_TEXT_SIZE];
-    // What the reader found for the verb it read: written back in place of
-    // menuText and commandLine when the dialog says the user kept them.
-    char storedVerb[ASSOC_TEXT_SIZE];
-    StoredValue storedMenuText;
-    StoredValue storedCommand;
+    char menuText[ASSOC_LONG_TEXT_SIZE];
+    char commandLine[ASSOC_LONG_TEXT_SIZE];
+    // Left alone in the dialog: the verb's own menu text or command goes back
+    // exactly as stored (none stays none), in place of menuText or commandLine.
     int keepMenuText;
     int keepCommand;
     int commandIsBuilt;  // made from a picked program's path: no % is a variable

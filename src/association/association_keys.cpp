@@ -72,42 +72,12 @@ int FindVerbFault(const char* type, const char* verb, size_t* room)
     return verbRoom > 0 && StringEnd(verb) > verbRoom ? VERB_FAULT_TOO_LONG : VERB_FAULT_NONE;
 }
 
-// Blank, tab and comma are below 0x40, so never the trail byte of a
-// Shift-JIS character: the list can be scanned byte by byte.
-static int IsListSeparator(char c)
-{
-    return c == ' ' || c == '\t' || c == ',';
-}
-
-static size_t WordLength(const char* text)
-{
-    size_t length = 0;
-    while (text[length] != '\0' && !IsListSeparator(text[length])) {
-        ++length;
-    }
-    return length;
-}
-
-int FirstListedVerb(const char* list, char* verb)
-{
-    verb[0] = '\0';
-    if (list == 0) {
-        return 0;
-    }
-    while (IsListSeparator(*list)) {
-        ++list;
-    }
-    // A first item too long for verb would name another key when cut.
-    int whole = CopyText(verb, ASSOC_TEXT_SIZE, list);
-    size_t length = WordLength(verb);
-    if (!whole && verb[length] == '\0') {
-        return Refuse(verb);
-    }
-    verb[length] = '\0';
-    return length > 0;
-}
-
 int IsOneVerbWord(const char* verb)
 {
-    return verb == 0 || verb[WordLength(verb)] == '\0';
+    for (; verb != 0 && *verb != '\0'; ++verb) {
+        if (IsListSeparator(*verb)) {
+            return 0;
+        }
+    }
+    return 1;
 }

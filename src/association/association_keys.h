@@ -32,10 +32,31 @@ enum {
 int FindVerbFault(const char* type, const char* verb, size_t* room);
 
 // The shell reads the default value of TYPE\shell as a list of verbs
-// separated by blanks, tabs or commas, the first being the default verb.
-// 1 with the first item of list in verb (ASSOC_TEXT_SIZE bytes), or 0 with
-// verb empty when the list holds none.
-int FirstListedVerb(const char* list, char* verb);
+// separated by blanks, tabs or commas, the first present being the default
+// verb. Those three are below 0x40, so never the trail byte of a Shift-JIS
+// character: a list is scanned one code unit at a time, in either form.
+template <typename Char>
+int IsListSeparator(Char c)
+{
+    return c == ' ' || c == '\t' || c == ',';
+}
+
+// The next verb of list: its start, after the separators before it (the
+// list's end when none is left), with its length in *length.
+template <typename Char>
+const Char* NextListedVerb(const Char* list, size_t* length)
+{
+    while (IsListSeparator(*list)) {
+        ++list;
+    }
+    size_t count = 0;
+    while (list[count] != 0 && !IsListSeparator(list[count])) {
+        ++count;
+    }
+    *length = count;
+    return list;
+}
+
 // 0 when verb holds a blank, a tab or a comma: as the default it would be
 // read as a list.
 int IsOneVerbWord(const char* verb);

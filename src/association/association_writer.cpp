@@ -2,11 +2,10 @@
 
 #include <shlobj.h>
 
-#include "association/association_keys.h"
 #include "association/class_registry.h"
 #include "association/command_line.h"
-#include "association/layout_names.h"
-#include "association/save_checks.h"
+#include "association/default_verb.h"
+#include "association/save_plan.h"
 #include "association/user_view.h"
 #include "common/bounded_text.h"
 
@@ -14,126 +13,165 @@
 // would store UTF-8 bytes in the registry.
 static_assert(sizeof("表") == 3 && "表"[1] == '\x5C', "literals must be compiled to code page 932");
 
-// Every name of the save, or 0 when one of them cannot be a key name: then
-// nothing at all is written.
-static int ComposeLayoutNames(LayoutNames* names, const char* base, const char* verb)
-{
-    return CopyText(names->name[LEVEL_TYPE], ASSOC_KEY_NAME_SIZE, base)
-           && ComposeShellKey(names->name[LEVEL_SHELL], base)
-           && ComposeVerbKey(names->name[LEVEL_VERB], base, verb)
-           && ComposeCommandKey(names->name[LEVEL_COMMAND], base, verb);
-}
+enum { DEFAULT_LIST_SIZE = 2 * ASSOC_READ_SIZE };
 
-// Which of the levels up to last exist under root, one bit a level. Only a
-// key that is certainly not there counts as missing: one that cannot be
-// opened for any other reason is left alone by RemoveNewLevels.
-static unsigned ExistingLevels(HKEY root, const LayoutNames* names, int last)
-{
-    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    unsigned existing = 0;
-    for (int level = 0; level <= last; ++level) {
-        HKEY key;
-        LONG result = ERROR_SUCCESS;
-        if (RootedName(name, sizeof(name), root, names->name[level])) {
-            result = RegOpenKeyExA(root, name, 0, KEY_READ, &key);
-            if (result == ERROR_SUCCESS) {
-                RegCloseKey(key);
-            }
-        }
-        if (result != ERROR_FILE_NOT_FOUND) {
-            existing |= 1u << level;
-        }
-    }
-    return existing;
-}
-
-// Takes away, deepest first, the levels up to last that a failed step
-// brought into being under root, so that it leaves no key behind.
-static void RemoveNewLevels(HKEY root, const LayoutNames* names, int last, unsigned existing)
-{
-    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    for (int level = last; level >= 0; --level) {
-        if (!(existing & (1u << level)) && RootedName(name, sizeof(name), root, names->name[level])) {
-            RegDeleteKeyA(root, name);
-        }
-    }
-}
-
-// A default value to write: bytes of code page 932 text, or UTF-16 as read.
+// What one step sets as a key's default value.
+enum { VALUE_NONE, VALUE_TEXT, VALUE_WIDE, VALUE_KEPT };
 struct LayoutValue {
+    int kind;
     DWORD type;
-    const BYTE* data;
-    DWORD size;
-    int wide;
+    const char* text;   // VALUE_TEXT: code page 932
+    const WCHAR* wide;  // VALUE_WIDE: UTF-16
+    const char* from;   // VALUE_KEPT: the key, under the class root, whose value goes back as stored
 };
 
-// A stored value from anywhere: a string, as long as its buffer, ending in a NUL.
-static int ValidStoredValue(const StoredValue* value)
+// Takes away, deepest first, the levels of created under root.
+static void RemoveLevels(HKEY root, const LayoutNames* names, unsigned created)
 {
-    const WCHAR* text = (const WCHAR*)value->data;
-    DWORD count = value->size / sizeof(WCHAR);
-    return (value->type == REG_SZ || value->type == REG_EXPAND_SZ) && value->size % sizeof(WCHAR) == 0
-           && count > 0 && value->size <= sizeof(value->data) && text[count - 1] == L'\0';
+    char name[ROOTED_NAME_SIZE];
+    for (int level = LEVEL_COUNT - 1; level >= 0; --level) {
+        if ((created & (1u << level)) && RootedName(name, root, names->name[level])) {
+            DeleteClassKey(root, name);
+        }
+    }
 }
 
-static LayoutValue TextValue(const char* text, DWORD type)
+// A new per-user key of the type or its shell key keeps the machine's values.
+static int KeepUserLevel(HKEY root, const LayoutNames* names, int level)
 {
-    LayoutValue value = {type, (const BYTE*)text, (DWORD)lstrlenA(text) + 1, 0};
-    return value;
+    char name[ROOTED_NAME_SIZE];
+    HKEY key;
+    if (root == HKEY_CLASSES_ROOT || level > LEVEL_SHELL) {
+        return 1;
+    }
+    if (!RootedName(name, root, names->name[level]) || !OpenClassKeyForWriting(root, name, &key)) {
+        return 0;
+    }
+    int kept = KeepMachineValues(names->name[level], key);
+    RegCloseKey(key);
+    return kept;
 }
 
-static LayoutValue StoredLayoutValue(const StoredValue* stored)
+// Opens the key at level under root for setting its value, making the
+// missing keys down to it one level at a time: *created says which this
+// call made, and only those are ever taken away again.
+static int OpenLevels(HKEY root, const LayoutNames* names, int last, HKEY* key, unsigned* created, int* refused)
 {
-    LayoutValue value = {stored->type, stored->data, stored->size, 1};
-    return value;
+    char name[ROOTED_NAME_SIZE];
+    *created = 0;
+    *refused = 0;
+    for (int level = 0; level <= last; ++level) {
+        HKEY levelKey;
+        int made = 0;
+        REGSAM access = level == last ? KEY_SET_VALUE : KEY_QUERY_VALUE;
+        if (!RootedName(name, root, names->name[level])
+            || !CreateClassKey(root, name, access, &levelKey, &made, refused)) {
+            RemoveLevels(root, names, *created);
+            return 0;
+        }
+        *created |= made ? 1u << level : 0;
+        if (made && !KeepUserLevel(root, names, level)) {
+            RegCloseKey(levelKey);
+            RemoveLevels(root, names, *created);
+            return 0;
+        }
+        if (level == last) {
+            *key = levelKey;
+        } else {
+            RegCloseKey(levelKey);
+        }
+    }
+    return 1;
 }
 
 static int WriteLayoutValue(HKEY key, const LayoutValue* value)
 {
-    LONG result = value->wide ? RegSetValueExW(key, NULL, 0, value->type, value->data, value->size)
-                              : RegSetValueExA(key, NULL, 0, value->type, value->data, value->size);
-    return result == ERROR_SUCCESS;
+    switch (value->kind) {
+    case VALUE_TEXT:
+        return WriteStringValue(key, NULL, value->text, value->type);
+    case VALUE_WIDE:
+        return WriteRawValue(key, value->type, value->wide, (DWORD)(lstrlenW(value->wide) + 1) * sizeof(WCHAR));
+    case VALUE_KEPT: {
+        // As stored, bytes and type; none stays none.
+        RegText kept;
+        ReadRegText(HKEY_CLASSES_ROOT, value->from, &kept);
+        int written = kept.text == NULL || WriteRawValue(key, kept.type, kept.text, kept.size);
+        FreeRegText(&kept);
+        return written;
+    }
+    }
+    return 1;
 }
 
-// Sets the default value of the layout key at level through the class root,
-// or among the user's own classes when the class root refuses the key
-// (ERROR_ACCESS_DENIED: a machine key, a user without administrator rights);
-// refused says which. A failed step leaves no key of its own making.
-static int SetLayoutValue(const LayoutNames* names, int level, const LayoutValue* value, int* refused)
+// Sets the default value of the key at level through the class root, or
+// among the user's own classes where the class root refuses the key (a
+// machine key, a user without administrator rights); refused says whether
+// it did. A failed step leaves no key of its own making.
+static int SetLayoutValue(const SavePlan* plan, int level, const LayoutValue* value, int* refused)
 {
-    char name[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    HKEY root = HKEY_CLASSES_ROOT;
-    unsigned existing = ExistingLevels(root, names, level);
+    const LayoutNames* names = &plan->names;
+    HKEY root = plan->userLevels & (1u << level) ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
     HKEY key;
-    if (!CreateClassKey(root, names->name[level], &key, refused)) {
-        // A create that failed part of the way down leaves the keys above.
-        RemoveNewLevels(root, names, level, existing);
-        if (!*refused) {
-            return 0;
-        }
+    unsigned created = 0;
+    int opened = OpenLevels(root, names, level, &key, &created, refused);
+    if (!opened && *refused && root == HKEY_CLASSES_ROOT) {
         root = HKEY_CURRENT_USER;
-        existing = ExistingLevels(root, names, level);
-        if (!RootedName(name, sizeof(name), root, names->name[level])
-            || !CreateClassKey(root, name, &key, NULL)) {
-            RemoveNewLevels(root, names, level, existing);
-            return 0;
-        }
+        int userRefused = 0;
+        opened = OpenLevels(root, names, level, &key, &created, &userRefused);
     }
-    int written = (root == HKEY_CLASSES_ROOT || KeepUserView(names, level, existing))
-                  && WriteLayoutValue(key, value);
+    *refused = *refused || (plan->userLevels & (1u << level)) != 0;
+    if (!opened) {
+        return 0;
+    }
+    int written = WriteLayoutValue(key, value);
     RegCloseKey(key);
     if (!written) {
-        RemoveNewLevels(root, names, level, existing);
+        RemoveLevels(root, names, created);
     }
     return written;
+}
+
+// A kept command must still be there: a save without one runs nothing.
+static int IsKeptValuePresent(const char* key)
+{
+    RegText kept;
+    ReadRegText(HKEY_CLASSES_ROOT, key, &kept);
+    int present = kept.text != NULL;
+    FreeRegText(&kept);
+    return present;
+}
+
+// The default verb the save sets: the verb asked for, first in the list the
+// type has; or, for a shell key the save makes where the verbs were read
+// from the extension key, the default verb read there.
+static LayoutValue DefaultVerbValue(const SavePlan* plan, int setsDefault, WCHAR* list)
+{
+    LayoutValue value = {VALUE_NONE, REG_SZ, NULL, NULL, NULL};
+    if (setsDefault) {
+        RegText present;
+        ReadRegText(HKEY_CLASSES_ROOT, plan->names.name[LEVEL_SHELL], &present);
+        const WCHAR* presentList = present.text != NULL && IsStringType(present.type) ? present.text : NULL;
+        if (ComposeDefaultVerbList(presentList, plan->verb, list, DEFAULT_LIST_SIZE)) {
+            value.kind = VALUE_WIDE;
+            value.wide = list;
+        }
+        FreeRegText(&present);
+        if (value.kind == VALUE_NONE) {
+            value.kind = VALUE_TEXT;
+            value.text = plan->verb;
+        }
+    } else if (!plan->shellExists && plan->listedDefault[0] != '\0') {
+        value.kind = VALUE_TEXT;
+        value.text = plan->shownDefault;
+    }
+    return value;
 }
 
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report)
 {
     AssocWriteReport unused;
-    char extensionKey[ASSOC_KEY_NAME_SIZE];
-    char type[ASSOC_KEY_NAME_SIZE];
-    LayoutNames names;
+    SavePlan plan;
+    WCHAR list[DEFAULT_LIST_SIZE];
     int refused;
     if (report == NULL) {
         report = &unused;
@@ -141,45 +179,45 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     report->refused = 0;
     report->menuTextSaved = 0;
     report->defaultVerbSaved = 0;
+    report->verbIsDefault = 0;
     report->type[0] = '\0';
     // Terminate the texts: the request may come from anywhere.
     TerminateText(request.verb, sizeof(request.verb));
     TerminateText(request.menuText, sizeof(request.menuText));
     TerminateText(request.commandLine, sizeof(request.commandLine));
-    TerminateText(request.storedVerb, sizeof(request.storedVerb));
-    request.keepCommand = request.keepCommand && ValidStoredValue(&request.storedCommand);
-    request.keepMenuText = request.keepMenuText && ValidStoredValue(&request.storedMenuText);
-    if (!ComposeExtensionKey(extensionKey, extension)) {
+    // A kept text comes from where the verb was read, which must be a key.
+    if (!PlanSave(extension, request.verb, request.setDefaultVerb, &plan) || !plan.namesFit
+        || ((request.keepCommand || request.keepMenuText) && plan.readCommandKey[0] == '\0')) {
         return 0;
     }
-    const char* base = FindLayoutBase(extensionKey, type);
-    if (base == NULL) {
-        return 0;
-    }
-    CopyText(report->type, sizeof(report->type), base);
+    CopyText(report->type, sizeof(report->type), plan.base);
     int setsDefault = request.setDefaultVerb && request.verb[0] != '\0';
-    char verbKey[ASSOC_TEXT_SIZE];
-    ChooseVerb(base, request.verb, request.setDefaultVerb, verbKey);
-    // What the user kept goes back as it was read, type and all; a command
-    // that names an environment variable runs only when the shell expands it.
-    LayoutValue command = request.keepCommand ? StoredLayoutValue(&request.storedCommand)
-                              : TextValue(request.commandLine,
-                                          !request.commandIsBuilt && ReferencesEnvironment(request.commandLine)
-                                              ? REG_EXPAND_SZ : REG_SZ);
-    LayoutValue menuText = request.keepMenuText && lstrcmpiA(verbKey, request.storedVerb) == 0
-                               ? StoredLayoutValue(&request.storedMenuText)
-                               : TextValue(request.menuText, REG_SZ);
-    LayoutValue defaultVerb = TextValue(request.verb, REG_SZ);
+    // What the user left alone goes back as it was stored, type and all; a
+    // command that names an environment variable runs only when the shell
+    // expands it.
+    LayoutValue command = {VALUE_KEPT, 0, NULL, NULL, plan.readCommandKey};
+    if (!request.keepCommand) {
+        command.kind = VALUE_TEXT;
+        command.text = request.commandLine;
+        command.type = !request.commandIsBuilt && ReferencesEnvironment(request.commandLine) ? REG_EXPAND_SZ : REG_SZ;
+    }
+    LayoutValue menuText = {VALUE_KEPT, 0, NULL, NULL, plan.readVerbKey};
+    if (!request.keepMenuText) {
+        menuText.kind = VALUE_TEXT;
+        menuText.type = REG_SZ;
+        menuText.text = request.menuText;
+    }
+    LayoutValue defaultVerb = DefaultVerbValue(&plan, setsDefault, list);
     // The command first: without it the rest would be a verb that runs
     // nothing, so when it cannot be saved nothing else is written.
-    if (!ComposeLayoutNames(&names, base, verbKey)
-        || !SetLayoutValue(&names, LEVEL_COMMAND, &command, &report->refused)) {
+    if ((request.keepCommand && !IsKeptValuePresent(plan.readCommandKey))
+        || !SetLayoutValue(&plan, LEVEL_COMMAND, &command, &report->refused)) {
         return 0;
     }
-    report->menuTextSaved = SetLayoutValue(&names, LEVEL_VERB, &menuText, &refused);
-    report->defaultVerbSaved = !setsDefault || SetLayoutValue(&names, LEVEL_SHELL, &defaultVerb, &refused);
+    report->menuTextSaved = SetLayoutValue(&plan, LEVEL_VERB, &menuText, &refused);
+    report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE || SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused);
+    report->verbIsDefault = (setsDefault && report->defaultVerbSaved) || IsTypesDefaultVerb(plan.base, plan.verb);
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);
     return 1;
 }
-

@@ -11,7 +11,8 @@ struct AssocWriteReport {
     int refused;  // 1 when the command key was refused (ERROR_ACCESS_DENIED)
                   // by the class root and could not go to the user's classes
     int menuTextSaved;     // after a successful write: the menu text was set
-    int defaultVerbSaved;  // and the verb made the default, when asked
+    int defaultVerbSaved;  // and the default verb, when one was to be set
+    int verbIsDefault;     // the verb written is now the type's default verb
     char type[ASSOC_KEY_NAME_SIZE];  // the key the layout went under: the file
                                      // type, or the extension key itself
 };
@@ -19,7 +20,7 @@ struct AssocWriteReport {
 // Writes the command, then the menu text of request's verb, then the default
 // verb when asked, under the extension's file type, each key through the
 // class root or, where it refuses, the user's own classes; texts the user
-// kept go back as they were read. 1 when the command was saved (report then
+// kept go back as they are stored. 1 when the command was saved (report then
 // says what else was); 0 when it was not, and then nothing was written.
 int WriteAssociation(const char* extension, AssocRequest request, AssocWriteReport* report = NULL);
 

@@ -1,7 +1,9 @@
 #include "association/default_app.h"
 
+#include "association/assoc_request.h"
 #include "association/class_registry.h"
 #include "common/bounded_text.h"
+#include "common/same_name.h"
 
 // The choices the user made in Windows' settings, under HKEY_CURRENT_USER.
 static const char kFileExts[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
@@ -23,4 +25,10 @@ int ReadUserChoice(const char* extension, char* progId)
         }
     }
     return 0;
+}
+
+int ChoiceNamesAnotherType(const char* extension, const char* type)
+{
+    char progId[ASSOC_TEXT_SIZE];
+    return ReadUserChoice(extension, progId) && !IsSameProgramName(progId, type);
 }

@@ -9,4 +9,8 @@
 // there is none. Only reads.
 int ReadUserChoice(const char* extension, char* progId);
 
+// Whether that choice names another file type than type: then a
+// double-click opens the choice, whatever type's default verb runs.
+int ChoiceNamesAnotherType(const char* extension, const char* type);
+
 #endif

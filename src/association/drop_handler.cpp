@@ -146,10 +146,9 @@ static void TellPartlySaved(const AssocWriteReport* report)
 
 // From Windows 8 on, a program the user chose in Windows' settings decides
 // what a double-click opens, whatever the type's default verb says.
-static void ExplainUserChoice(const char* extension, const char* writtenType)
+static void ExplainUserChoice(const char* extension, const AssocWriteReport* report)
 {
-    char progId[ASSOC_TEXT_SIZE];
-    if (ReadUserChoice(extension, progId) && lstrcmpiA(progId, writtenType) != 0) {
+    if (report->verbIsDefault && ChoiceNamesAnotherType(extension, report->type)) {
         ShowMessage(NULL, kUserChoiceCaption, kUserChoiceText, MB_OK);
     }
 }
@@ -180,9 +179,7 @@ void HandleDroppedFile(const WCHAR* path)
         return;
     }
     TellPartlySaved(&report);
-    if (request.setDefaultVerb) {
-        ExplainUserChoice(extension, report.type);
-    }
+    ExplainUserChoice(extension, &report);
     if (request.runAfter) {
         ShellExecuteW(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
     }

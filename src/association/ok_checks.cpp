@@ -1,9 +1,8 @@
 #include "association/ok_checks.h"
 
-#include "association/assoc_request.h"
 #include "association/association_keys.h"
-#include "association/save_checks.h"
 #include "association/save_overrides.h"
+#include "association/save_plan.h"
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
 #include "common/message_box.h"
@@ -29,8 +28,84 @@ static const char kCharactersText[] =
     "保存すると別の文字に置き換わってしまいます。\n\n"
     "その文字を取り除いてから、もう一度「OK」を押してください。";
 
-// Every refusal at OK: a message owned by the Open dialog, which stays open
-// with everything the user chose, and the focus on the field to mend.
+static const char kTooLongCaption[] = "長すぎる文字列があります";
+static const char kTooLongText[] =
+    "%sが長すぎます。保存できるのは %u 文字までです。\n\n"
+    "短くしてから、もう一度「OK」を押してください。";
+
+static const char kEmptyCommandCaption[] = "コマンドラインが空です";
+static const char kEmptyCommandText[] =
+    "コマンドラインが空では、この種類のファイルを開けなくなります。\n\n"
+    "プログラムを一覧から選ぶか、コマンドラインを入力してから、もう一度「OK」を押してください。";
+
+static int Found(OkFault* fault, int code, int control)
+{
+    fault->code = code;
+    fault->control = control;
+    return 1;
+}
+
+// A typed text must be saved as typed: whole, and in code page 932.
+static int FindTextFault(const WCHAR* text, int typed, int control, OkFault* fault)
+{
+    char converted[ASSOC_LONG_TEXT_SIZE];
+    if (!typed) {
+        return 0;
+    }
+    if (lstrlenW(text) > ASSOC_LONG_TEXT_CHARS) {
+        return Found(fault, OK_FAULT_TOO_LONG, control);
+    }
+    return !WideToProgramText(text, converted, sizeof(converted)) && Found(fault, OK_FAULT_CHARACTERS, control);
+}
+
+int FindOkFault(const OkRecord* record, const char* extension, OkFault* fault)
+{
+    char verb[ASSOC_TEXT_SIZE];
+    fault->code = OK_FAULT_NONE;
+    fault->control = 0;
+    fault->verbFault = VERB_FAULT_NONE;
+    fault->room = 0;
+    if (!WideToProgramText(record->verb, verb, sizeof(verb))) {
+        return Found(fault, OK_FAULT_CHARACTERS, IDC_VERB);
+    }
+    if (FindTextFault(record->menuText, record->menuTyped, IDC_MENU_TEXT, fault)
+        || FindTextFault(record->commandLine, record->commandTyped, IDC_COMMAND_LINE, fault)) {
+        return 1;
+    }
+    fault->verbFault = CheckVerbForSaving(extension, verb, record->setDefaultVerb, &fault->room);
+    if (fault->verbFault != VERB_FAULT_NONE) {
+        return Found(fault, OK_FAULT_VERB, IDC_VERB);
+    }
+    return record->commandLine[0] == L'\0' && Found(fault, OK_FAULT_EMPTY_COMMAND, IDC_COMMAND_LINE);
+}
+
+const char* DescribeOkFault(const OkFault* fault, char* text, size_t size)
+{
+    text[0] = '\0';
+    switch (fault->code) {
+    case OK_FAULT_CHARACTERS:
+        CopyText(text, size, kCharactersText);
+        return kCharactersCaption;
+    case OK_FAULT_TOO_LONG:
+        FormatText(text, size, kTooLongText, fault->control == IDC_MENU_TEXT ? "メニューの文字列" : "コマンドライン",
+                   (unsigned)ASSOC_LONG_TEXT_CHARS);
+        return kTooLongCaption;
+    case OK_FAULT_VERB:
+        if (fault->verbFault == VERB_FAULT_SEPARATOR) {
+            CopyText(text, size, kVerbSeparatorText);
+        } else if (fault->verbFault == VERB_FAULT_NOT_ONE_WORD) {
+            CopyText(text, size, kVerbNotOneWordText);
+        } else {
+            FormatText(text, size, kVerbTooLongText, (unsigned)fault->room, (unsigned)(fault->room / 2));
+        }
+        return kVerbCaption;
+    case OK_FAULT_EMPTY_COMMAND:
+        CopyText(text, size, kEmptyCommandText);
+        return kEmptyCommandCaption;
+    }
+    return "";
+}
+
 int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text)
 {
     ShowMessage(GetParent(dialog), caption, text, MB_OK);
@@ -39,59 +114,15 @@ int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text)
     return 0;
 }
 
-// A text the user left alone was shown as it was read; a cut long text
-// counts as exact, as it is stored cut.
-int AcceptTexts(HWND dialog)
-{
-    static const int kEdits[] = {IDC_VERB, IDC_MENU_TEXT, IDC_COMMAND_LINE};
-    WCHAR wide[ASSOC_TEXT_SIZE];
-    char text[2 * ASSOC_TEXT_SIZE];
-    for (int id : kEdits) {
-        GetDlgItemTextW(dialog, id, wide, ASSOC_TEXT_SIZE);
-        int leftAlone = id != IDC_VERB && !SendDlgItemMessageA(dialog, id, EM_GETMODIFY, 0, 0);
-        if (!leftAlone && !WideToProgramText(wide, text, sizeof(text))) {
-            return RefuseAtOk(dialog, GetDlgItem(dialog, id), kCharactersCaption, kCharactersText);
-        }
-    }
-    return 1;
-}
-
-// A verb that cannot name its keys, or cannot be the default, is refused
-// while the user can still mend it. 1 when the verb may be saved.
-int AcceptVerb(HWND dialog, const char* extension)
+int AcceptOverrides(HWND dialog, const OkRecord* record, const char* extension)
 {
     char verb[ASSOC_TEXT_SIZE];
-    char text[512];  // the longer text takes under 300 bytes
-    size_t room = 0;
-    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    int fault = CheckVerbForSaving(extension, verb,
-                                   IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED, &room);
-    if (fault == VERB_FAULT_NONE) {
-        return 1;
-    }
-    if (fault == VERB_FAULT_SEPARATOR) {
-        CopyText(text, sizeof(text), kVerbSeparatorText);
-    } else if (fault == VERB_FAULT_NOT_ONE_WORD) {
-        CopyText(text, sizeof(text), kVerbNotOneWordText);
-    } else {
-        FormatText(text, sizeof(text), kVerbTooLongText, (unsigned)room, (unsigned)(room / 2));
-    }
-    return RefuseAtOk(dialog, GetDlgItem(dialog, IDC_VERB), kVerbCaption, text);
-}
-
-// Values that make Windows use something else than what is saved: the user
-// is asked before anything is written. 1 to save.
-int AcceptOverrides(HWND dialog, const char* extension)
-{
-    char verb[ASSOC_TEXT_SIZE];
-    char written[ASSOC_TEXT_SIZE];
     char text[SAVE_OVERRIDE_QUESTION_SIZE];
-    int setDefault = IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED;
-    GetDlgItemTextA(dialog, IDC_VERB, verb, ASSOC_READ_SIZE);
-    if (!FindWrittenVerb(extension, verb, setDefault, written)) {
+    SavePlan plan;
+    if (!WideToProgramText(record->verb, verb, sizeof(verb)) || !PlanSave(extension, verb, record->setDefaultVerb, &plan)) {
         return 1;
     }
-    unsigned overrides = FindSaveOverrides(extension, written);
+    unsigned overrides = FindSaveOverrides(&plan);
     if (overrides == 0 || !ComposeOverrideQuestion(overrides, text, sizeof(text))) {
         return 1;
     }
@@ -101,4 +132,3 @@ int AcceptOverrides(HWND dialog, const char* extension)
     SendMessageA(GetParent(dialog), WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDC_VERB), TRUE);
     return 0;
 }
-

@@ -5,9 +5,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// The flags every such dialog gets, beside the caller's: an existing file in
-// an existing folder, Explorer style, resizable.
-const DWORD OPEN_FILE_BASE_FLAGS = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
+// The flags every such dialog gets, beside the caller's: an existing folder,
+// Explorer style, resizable. The file named need not exist: the caller
+// decides what a missing one means.
+const DWORD OPEN_FILE_BASE_FLAGS = OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 
 // GetOpenFileNameA with a hook and a child template, opened in the folder of
 // initialPath with its file name (written into fileBuffer, MAX_PATH bytes).

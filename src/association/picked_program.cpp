@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "common/code_page_text.h"
+#include "common/same_name.h"
 #include "path/sjis_path.h"
 
 const char kPickedProgramCaption[] = "プログラムを選び直してください";
@@ -29,7 +30,7 @@ static const char kTargetMissingText[] =
 static int IsShortcutName(const WCHAR* path)
 {
     int length = lstrlenW(path);
-    return length >= 4 && lstrcmpiW(path + length - 4, L".lnk") == 0;
+    return length >= 4 && IsSameName(path + length - 4, L".lnk");
 }
 
 static int IsAdvertised(IShellLinkW* link)
@@ -219,16 +220,21 @@ int GetNamedFile(HWND openDialog, const char* returnedFile, WCHAR* path)
     return 1;
 }
 
-// Short and long forms of one file name the same program.
-int IsSameFile(const WCHAR* a, const WCHAR* b)
+void GetLongForm(const WCHAR* path, WCHAR* longPath)
 {
-    const WCHAR* paths[2] = {a, b};
-    WCHAR longPaths[2][MAX_PATH];
-    for (int i = 0; i < 2; ++i) {
-        DWORD length = paths[i][0] != L'\0' ? GetLongPathNameW(paths[i], longPaths[i], MAX_PATH) : 0;
-        if (length == 0 || length >= MAX_PATH) {
-            lstrcpynW(longPaths[i], paths[i], MAX_PATH);
+    DWORD length = path[0] != L'\0' ? GetLongPathNameW(path, longPath, MAX_PATH) : 0;
+    if (length == 0 || length >= MAX_PATH) {
+        lstrcpynW(longPath, path, MAX_PATH);
+    }
+}
+
+const WCHAR* FindFileName(const WCHAR* path)
+{
+    const WCHAR* name = path;
+    for (const WCHAR* p = path; *p != L'\0'; ++p) {
+        if (*p == L'\\') {
+            name = p + 1;
         }
     }
-    return lstrcmpiW(longPaths[0], longPaths[1]) == 0;
+    return name;
 }

@@ -40,7 +40,11 @@ HWND GetFileNameBox(HWND openDialog);
 // filter's extensions that makes it a file is added. 0 when the box is
 // empty, the folder has no file-system path, or the path does not fit.
 int GetNamedFile(HWND openDialog, const char* returnedFile, WCHAR* path);
-// Whether two paths name one file (short and long forms alike).
-int IsSameFile(const WCHAR* a, const WCHAR* b);
+// The long form of path (MAX_PATH characters), or path itself where it has
+// none (a file that is gone): short and long forms of one file then compare
+// equal with IsSameName.
+void GetLongForm(const WCHAR* path, WCHAR* longPath);
+// The file name of path: what follows its last backslash.
+const WCHAR* FindFileName(const WCHAR* path);
 
 #endif

@@ -1,9 +1,6 @@
 #include "association/save_overrides.h"
 
-#include "association/assoc_request.h"
-#include "association/association_keys.h"
 #include "association/class_registry.h"
-#include "association/save_checks.h"
 #include "common/bounded_text.h"
 #include "path/sjis_path.h"
 
@@ -51,7 +48,7 @@ static unsigned FindValues(HKEY root, const char* subKey, const OverrideValue* v
 {
     HKEY key;
     unsigned found = 0;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    if (!OpenClassKey(root, subKey, &key)) {
         return 0;
     }
     for (size_t i = 0; i < count; ++i) {
@@ -63,41 +60,31 @@ static unsigned FindValues(HKEY root, const char* subKey, const OverrideValue* v
     return found;
 }
 
-// The values of a layout key where the writer will set its value: through
-// the class root when it may, else in the user's own key of the same name.
-static unsigned FindKeyValues(const char* subKey, const OverrideValue* values, size_t count)
+// The values of a layout key where the save will set its value: the class
+// root's key, or the user's own key of the same name.
+static unsigned FindLevelValues(const SavePlan* plan, int level, const OverrideValue* values, size_t count)
 {
-    char userKey[sizeof(kUserClasses) + ASSOC_KEY_NAME_SIZE];
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegCloseKey(key);
-        return FindValues(HKEY_CLASSES_ROOT, subKey, values, count);
+    char userKey[ROOTED_NAME_SIZE];
+    if (!(plan->userLevels & (1u << level))) {
+        return FindValues(HKEY_CLASSES_ROOT, plan->names.name[level], values, count);
     }
-    if (!RootedName(userKey, sizeof(userKey), HKEY_CURRENT_USER, subKey)) {
+    if (!RootedName(userKey, HKEY_CURRENT_USER, plan->names.name[level])) {
         return 0;
     }
     return FindValues(HKEY_CURRENT_USER, userKey, values, count);
 }
 
-unsigned FindSaveOverrides(const char* extension, const char* verb)
+unsigned FindSaveOverrides(const SavePlan* plan)
 {
-    char extensionKey[ASSOC_KEY_NAME_SIZE];
-    char type[ASSOC_KEY_NAME_SIZE];
-    char verbKey[ASSOC_KEY_NAME_SIZE];
-    char commandKey[ASSOC_KEY_NAME_SIZE];
     char dropTarget[ASSOC_KEY_NAME_SIZE + sizeof(kDropTarget)];
-    if (!ComposeExtensionKey(extensionKey, extension)) {
-        return 0;
-    }
-    const char* base = FindLayoutBase(extensionKey, type);
-    if (!ComposeVerbKey(verbKey, base, verb) || !ComposeCommandKey(commandKey, base, verb)
-        || !FormatText(dropTarget, sizeof(dropTarget), "%s%s", verbKey, kDropTarget)) {
+    if (!plan->namesFit
+        || !FormatText(dropTarget, sizeof(dropTarget), "%s%s", plan->names.name[LEVEL_VERB], kDropTarget)) {
         return 0;
     }
     // The class root's view of the DropTarget merges the user's and the
     // machine's, whichever verb key the save writes.
-    return FindKeyValues(verbKey, kVerbValues, sizeof(kVerbValues) / sizeof(kVerbValues[0]))
-           | FindKeyValues(commandKey, kCommandValues, 1)
+    return FindLevelValues(plan, LEVEL_VERB, kVerbValues, sizeof(kVerbValues) / sizeof(kVerbValues[0]))
+           | FindLevelValues(plan, LEVEL_COMMAND, kCommandValues, 1)
            | FindValues(HKEY_CLASSES_ROOT, dropTarget, kDropTargetValues, 1);
 }
 

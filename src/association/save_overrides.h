@@ -7,6 +7,8 @@
 
 #include <stddef.h>
 
+#include "association/save_plan.h"
+
 enum {
     SAVE_OVERRIDE_COMMAND = 1,    // a handler runs instead of the command line
     SAVE_OVERRIDE_MENU_TEXT = 2,  // MUIVerb is shown instead of the menu text
@@ -14,11 +16,11 @@ enum {
     SAVE_OVERRIDE_EXTENDED = 8    // the verb is shown only with Shift held
 };
 
-// The SAVE_OVERRIDE_ bits for a save of verb (as the writer will use it)
-// for extension, read from the verb and command keys where the writer will
-// write them. A new per-user key hides the machine's values but not its
-// subkeys, so a DropTarget counts wherever it is. Only reads.
-unsigned FindSaveOverrides(const char* extension, const char* verb);
+// The SAVE_OVERRIDE_ bits for the save planned, read from the verb and
+// command keys where the writer will write them. A new per-user key hides
+// the machine's values but not its subkeys, so a DropTarget counts wherever
+// it is. Only reads.
+unsigned FindSaveOverrides(const SavePlan* plan);
 
 // The question to ask before such a save: what the user will not see, why,
 // what helps, and whether to save anyway. Asked with kSaveOverrideStyle

@@ -1,13 +1,17 @@
-// The per-user keys of the fallback: in the merged view their values
-// replace the machine's, so a new one gets the machine's values first.
+// The per-user keys of the fallback: in the merged view a per-user key's
+// values replace the machine's, so a new one gets the machine's values first.
 #ifndef KIVERAN_ASSOCIATION_USER_VIEW_H
 #define KIVERAN_ASSOCIATION_USER_VIEW_H
 
-#include "association/layout_names.h"
+#include <windows.h>
 
-// For the levels up to last that are not in existing (one bit a level) and
-// so were just made among the user's classes: the type's key and its shell
-// key get the values of the machine's key of the same name. 1 when done.
-int KeepUserView(const LayoutNames* names, int last, unsigned existing);
+// Copies every value (not the subkeys) of the machine's key subKey (a name
+// relative to the class root) into userKey, just made among the user's
+// classes and open for setting values. 1 when the machine has no such key
+// or all its values were copied; 0 when one could not be read or written.
+// Only the type's key and its shell key are given them: a machine MUIVerb
+// or DelegateExecute in a verb or command key would override what the user
+// asked for.
+int KeepMachineValues(const char* subKey, HKEY userKey);
 
 #endif

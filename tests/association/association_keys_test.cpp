@@ -85,31 +85,35 @@ TEST(AssociationKeys, DefaultVerbIsTheFirstListedWord)
 {
     struct Row {
         std::string list;
-        int listed;
         std::string first;
+        std::string second;
         int oneWord;
     };
     const Row rows[] = {
-        {"open", 1, "open", 1},
-        {"view,open", 1, "view", 0},
-        {"edit with", 1, "edit", 0},
-        {" \t,print  open", 1, "print", 0},
-        {"\tedit\t", 1, "edit", 0},
-        {"", 0, "", 1},
-        {" , \t", 0, "", 0},
+        {"open", "open", "", 1},
+        {"view,open", "view", "open", 0},
+        {"edit with", "edit", "with", 0},
+        {" \t,print  open", "print", "open", 0},
+        {"\tedit\t", "edit", "", 0},
+        {"", "", "", 1},
+        {" , \t", "", "", 0},
         // Trail bytes are never below 0x40: 表 (95 5C) and ソ (83 5C) stay whole.
-        {"\x95\x5C,\x83\x5C", 1, "\x95\x5C", 0},
-        {std::string(260, 'v'), 1, std::string(260, 'v'), 1},
-        {std::string(261, 'v'), 0, "", 1},
-        // Separators before the first item take no room.
-        {std::string(261, ' ') + "v", 1, "v", 0},
+        {"\x95\x5C,\x83\x5C", "\x95\x5C", "\x83\x5C", 0},
+        {std::string(300, 'v') + ",w", std::string(300, 'v'), "w", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.list);
-        char verb[ASSOC_TEXT_SIZE];
-        memset(verb, 'Z', sizeof(verb));
-        EXPECT_EQ(row.listed, FirstListedVerb(row.list.c_str(), verb));
-        EXPECT_EQ(row.first, verb);
+        size_t length = 99;
+        const char* first = NextListedVerb(row.list.c_str(), &length);
+        EXPECT_EQ(row.first, std::string(first, length));
+        const char* second = NextListedVerb(first + length, &length);
+        EXPECT_EQ(row.second, std::string(second, length));
         EXPECT_EQ(row.oneWord, IsOneVerbWord(row.list.c_str()));
+        // The same list in UTF-16 where it is ASCII.
+        if (row.list.find('\x95') == std::string::npos) {
+            std::u16string wide(row.list.begin(), row.list.end());
+            NextListedVerb(wide.c_str(), &length);
+            EXPECT_EQ(row.first.size(), length);
+        }
     }
 }

@@ -219,7 +219,8 @@ TEST(AssociationRun, DropToShellThroughTheNamedType)
     EXPECT_EQ("old.exe", GetText(FileNameBox(run.dialog)));
     EXPECT_NE(std::string::npos, ListedNames(run.dialog, run.program.info.hProcess).find("probe.exe|"));
     EXPECT_EQ("open", GetText(run.dialog.Control(1137)));
-    EXPECT_EQ(kDefaultMenu, GetText(run.dialog.Control(1012)));
+    // An open verb without a menu text shows none, and keeps none.
+    EXPECT_EQ("", GetText(run.dialog.Control(1012)));
     EXPECT_TRUE(IsChecked(run.dialog.Control(1042)));
     EXPECT_TRUE(IsChecked(run.dialog.Control(1040)));
     EXPECT_FALSE(IsChecked(run.dialog.Control(1041)));
@@ -241,7 +242,7 @@ TEST(AssociationRun, DropToShellThroughTheNamedType)
     PressOk(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
     EXPECT_EQ(scene.type, Default(scene.ext));
-    EXPECT_EQ(kDefaultMenu, Default(scene.type + "\\shell\\open"));
+    EXPECT_EQ("<absent>", Default(scene.type + "\\shell\\open"));
     EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(scene.type + "\\shell\\open\\command"));
 
     // The shell opened the dropped file with the command just written.
@@ -302,7 +303,7 @@ TEST(AssociationRun, CancelWritesAndOpensNothing)
 TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
 {
     enum Action { kLeave, kOpenedWithoutProgram, kEmptyThenSelect, kType, kTypeThenQuoteClick, kTypeThenSelect,
-                  kTypeProgramPath, kShortcut, kAccentedFolder };
+                  kTypeProgramPath, kShortcut, kAccentedFolder, kGoneThenType, kGoneThenLeave };
     struct Row {
         const char* name;
         Action action;
@@ -320,6 +321,9 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         {"a program's path typed into the file-name box", kTypeProgramPath, "", REG_SZ},
         {"a shortcut gives its target", kShortcut, "", REG_SZ},
         {"a program selected in a folder named with e acute: its short form", kAccentedFolder, "", REG_SZ},
+        // The file-name box names a file that is gone: it blocks nothing.
+        {"the stored program gone, a command typed", kGoneThenType, "typed \"%1\"", REG_SZ},
+        {"the stored program gone, the stored command kept", kGoneThenLeave, "", REG_SZ},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -340,6 +344,9 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         WriteFileText(tool, "@echo off\r\n");
         if (row.action == kShortcut) {
             ASSERT_TRUE(MakeShortcut(scene.folder + "probe.lnk", scene.probe));
+        }
+        if (row.action == kGoneThenType || row.action == kGoneThenLeave) {
+            ASSERT_TRUE(DeleteFileA(scene.old.c_str()));
         }
         DialogRun run = StartRun(scene.dropped);
         ASSERT_NE(nullptr, run.dialog.custom);
@@ -374,8 +381,13 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
             ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
             break;
         case kType:
+        case kGoneThenType:
             TypeText(command, row.typed);
             expected = row.typed;
+            break;
+        case kGoneThenLeave:
+            EXPECT_EQ("old.exe", GetText(FileNameBox(run.dialog)));
+            expected = stored;
             break;
         case kTypeProgramPath:
             ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
@@ -447,40 +459,118 @@ TEST(AssociationRun, ValuesThatOverrideTheSaveAreAskedAbout)
     EXPECT_NE(std::string::npos, after.find("DelegateExecute")) << after;
 }
 
-// A verb that cannot name its key (too long, or holding a backslash), or
-// that is to be the default and is not one word, is refused at OK by a
-// message of the dialog's own, which then stays open with the user's texts
-// and the verb in focus, and nothing is written until the verb is mended.
-TEST(AssociationRun, LongTextsAreStoredCutAndAVerbThatCannotNameAKeyIsMended)
+// Nothing is cut: a stored command of any length is shown whole and kept; a
+// typed text over the limit, or a verb that cannot name its key, is refused
+// at OK by a message of the dialog's own, which stays open with the field to
+// mend in focus, and nothing is written until it is mended. (The other
+// refusals at OK are rows of FindOkFault.)
+TEST(AssociationRun, LongTextsAreKeptWholeOrRefusedAndAVerbThatCannotNameAKeyIsMended)
 {
     Scene scene;
     scene.AssociateWithOld();
+    const std::string stored = Quoted(scene.old) + " /" + std::string(300, 'a') + " \"%1\"";
+    SetDefault(scene.type + "\\shell\\open\\command", stored);
     DialogRun run = StartRun(scene.dropped);
     ASSERT_NE(nullptr, run.dialog.custom);
-    TypeText(run.dialog.Control(1010), std::string(300, 'c'));
-    TypeText(run.dialog.Control(1012), std::string(300, 'm'));
-    ClickButton(run.dialog.Control(1041));
+    EXPECT_EQ(stored, CommandText(run));
+    ClickButton(run.dialog.Control(1042));
+    TypeText(run.dialog.Control(1012), std::string(2048, 'm'));
     std::string before = SnapshotClassRoot();
-    for (const std::string& verb : {std::string(300, 'v'), std::string("open\\command"), std::string("edit with"),
-                                    std::string("view,open")}) {
-        SCOPED_TRACE(verb);
-        SetText(run.dialog.Control(1137), verb);
+    struct Row {
+        const char* caption;
+        int focus;
+    };
+    for (const Row& row : {Row{"長すぎる文字列があります", 1012}, Row{"この動詞は使えません", 1137}}) {
+        SCOPED_TRACE(row.caption);
+        if (row.focus == 1137) {
+            TypeText(run.dialog.Control(1012), std::string(2047, 'm'));
+            SetText(run.dialog.Control(1137), "open\\command");
+        }
         PressOk(run.dialog);
-        ASSERT_TRUE(AnswerDialogMessage(run, "この動詞は使えません", IDOK));
+        HWND box = WaitForWindow(row.caption, run.program.info.dwProcessId);
+        ASSERT_NE(nullptr, box);
+        if (row.focus == 1012) {
+            // The message names the field and its limit.
+            std::string text = ReadMessageBox(box).text;
+            EXPECT_NE(std::string::npos, text.find("メニューの文字列")) << text;
+            EXPECT_NE(std::string::npos, text.find("2047")) << text;
+        }
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitForWindowGone(box));
         Settle(run.dialog.window);
         GUITHREADINFO focus = {};
         focus.cbSize = sizeof(focus);
         ASSERT_TRUE(GetGUIThreadInfo(run.program.info.dwThreadId, &focus));
-        EXPECT_EQ(run.dialog.Control(1137), focus.hwndFocus);
-        EXPECT_EQ(std::string(300, 'c'), CommandText(run));
+        EXPECT_EQ(run.dialog.Control(row.focus), focus.hwndFocus);
+        EXPECT_EQ(stored, CommandText(run));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
-    SetText(run.dialog.Control(1137), "view");
+    SetText(run.dialog.Control(1137), "open");
     PressOk(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
-    EXPECT_EQ("view", Default(scene.type + "\\shell"));
-    EXPECT_EQ(std::string(259, 'c'), Default(scene.type + "\\shell\\view\\command"));
-    EXPECT_EQ(std::string(259, 'm'), Default(scene.type + "\\shell\\view"));
+    EXPECT_EQ(stored, Default(scene.type + "\\shell\\open\\command"));
+    EXPECT_EQ(std::string(2047, 'm'), Default(scene.type + "\\shell\\open"));
+}
+
+// The texts shown and saved are those of the verb 1137 names, re-read when
+// the focus leaves it and again at OK: another verb keeps its own, a new verb
+// has none, and a command built from a program chosen in the dialog stays.
+TEST(AssociationRun, EachVerbKeepsItsOwnTexts)
+{
+    enum Action { kFocusMoved, kOkAtOnce, kNewVerb, kPickedThenVerb };
+    struct Row {
+        const char* name;
+        Action action;
+        const char* verb;
+    };
+    const Row rows[] = {
+        {"another verb, the focus moved", kFocusMoved, "Edit"},
+        {"another verb, OK at once", kOkAtOnce, "edit"},
+        {"a new verb", kNewVerb, "view"},
+        {"a program chosen, then another verb", kPickedThenVerb, "edit"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Scene scene;
+        scene.AssociateWithOld();
+        const std::string edit = scene.type + "\\shell\\edit";
+        SetDefault(scene.type + "\\shell\\open", "ひらく");
+        SetDefault(edit, "編集(&E)");
+        SetDefault(edit + "\\command", Quoted(scene.old) + " /edit \"%1\"");
+        std::string before = SnapshotTree(scene.type);
+        DialogRun run = StartRun(scene.dropped);
+        ASSERT_NE(nullptr, run.dialog.custom);
+        EXPECT_EQ("ひらく", GetText(run.dialog.Control(1012)));
+        ClickButton(run.dialog.Control(1042));
+        if (row.action == kPickedThenVerb) {
+            ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
+        }
+        HWND verb = run.dialog.Control(1137);
+        SendMessageA(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)verb, TRUE);
+        SetText(verb, row.verb);
+        if (row.action != kOkAtOnce) {
+            SendMessageA(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)run.dialog.Control(1012), TRUE);
+            Settle(run.dialog.window);
+            bool isNew = row.action == kNewVerb;
+            EXPECT_EQ(isNew ? "" : "編集(&E)", GetText(run.dialog.Control(1012)));
+            EXPECT_EQ(isNew ? "" : row.action == kPickedThenVerb ? Quoted(scene.probe) + " \"%1\""
+                                                                  : Quoted(scene.old) + " /edit \"%1\"",
+                      CommandText(run));
+        }
+        PressOk(run.dialog);
+        EXPECT_EQ(0, FinishProgram(&run.program));
+        if (row.action == kFocusMoved || row.action == kOkAtOnce) {
+            EXPECT_EQ(before, SnapshotTree(scene.type));
+        } else if (row.action == kNewVerb) {
+            // An empty command builds from the program named; no menu text is made up.
+            EXPECT_EQ(Quoted(scene.old) + " \"%1\"", Default(scene.type + "\\shell\\view\\command"));
+            EXPECT_EQ("<absent>", Default(scene.type + "\\shell\\view"));
+        } else {
+            EXPECT_EQ(Quoted(scene.probe) + " \"%1\"", Default(edit + "\\command"));
+            EXPECT_EQ("編集(&E)", Default(edit));
+        }
+        EXPECT_EQ("ひらく", Default(scene.type + "\\shell\\open"));
+    }
 }
 
 TEST(AssociationRun, ProgramInADriveRootOpensTheDriveWithItsName)
@@ -587,11 +677,10 @@ TEST(AssociationRun, ShiftJisFolderAndExtension)
     EXPECT_EQ(kDefaultMenu, Default(".表\\shell\\open"));
 }
 
-TEST(AssociationRun, CommandThatWouldNotFitIsNeverShownCut)
+TEST(AssociationRun, ALongProgramPathGivesTheWholeCommand)
 {
-    // A program path of 254 bytes: unquoted, the command takes exactly the
-    // 259 bytes an edit can store; with the placeholder in quotes it would
-    // take 261.
+    // A program path of 254 bytes: with the placeholder in quotes the command
+    // takes 261 bytes, more than a path may.
     Scene scene;
     std::string folder = scene.folder;
     folder += std::string(254 - folder.size() - 1 - strlen("probe.exe"), 'f') + "\\";
@@ -605,14 +694,13 @@ TEST(AssociationRun, CommandThatWouldNotFitIsNeverShownCut)
     GoToFolder(run, folder);
     ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"))
         << ListedNames(run.dialog, run.program.info.hProcess);
-    EXPECT_EQ("", CommandText(run));
-    ClickButton(run.dialog.Control(1040));
-    std::string unquoted = Quoted(probe) + " %1";
-    ASSERT_EQ(259u, unquoted.size());
-    EXPECT_EQ(unquoted, CommandText(run));
+    std::string quoted = Quoted(probe) + " \"%1\"";
+    ASSERT_EQ(261u, quoted.size());
+    EXPECT_EQ(quoted, CommandText(run));
+    ClickButton(run.dialog.Control(1042));
     PressOk(run.dialog);
     EXPECT_EQ(0, FinishProgram(&run.program));
-    EXPECT_EQ(unquoted, Default(scene.ext + "\\shell\\open\\command"));
+    EXPECT_EQ(quoted, Default(scene.ext + "\\shell\\open\\command"));
 }
 
 namespace {

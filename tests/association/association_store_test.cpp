@@ -2,9 +2,10 @@
 #include "association/association_reader.h"
 #include "association/association_writer.h"
 #include "association/default_app.h"
-#include "association/save_checks.h"
+#include "association/save_plan.h"
 
 #include "association/association_keys.h"
+#include "association/ok_record.h"
 #include "association/save_overrides.h"
 
 #include "common/registry_helpers.h"
@@ -54,9 +55,21 @@ std::string Default(const std::string& key, HKEY root = HKEY_CLASSES_ROOT)
     return text;
 }
 
+std::string Narrow(const WCHAR* wide)
+{
+    char text[16384] = "";
+    if (wide != nullptr) {
+        WideCharToMultiByte(932, 0, wide, -1, text, sizeof(text), NULL, NULL);
+    }
+    return text;
+}
+
+// What the dialog shows for an extension: the default verb, its menu text
+// ("<offered>" where a new open verb is offered its usual one) and command.
 struct ReadResult {
     std::string verb;
     std::string menu;
+    std::string command;
 };
 
 ReadResult Read(const std::string& ext)
@@ -65,8 +78,12 @@ ReadResult Read(const std::string& ext)
     memset(&request, 'Z', sizeof(request));
     ReadCurrentAssociation(ext.c_str(), &request);
     EXPECT_LT(strnlen(request.verb, sizeof(request.verb)), sizeof(request.verb));
-    EXPECT_LT(strnlen(request.menuText, sizeof(request.menuText)), sizeof(request.menuText));
-    return {request.verb, request.menuText};
+    VerbTexts texts;
+    ReadVerbTexts(ext.c_str(), request.verb, 0, &texts);
+    ReadResult result = {request.verb, texts.offersDefaultMenu ? "<offered>" : Narrow(texts.menuText.text),
+                         Narrow(texts.command.text)};
+    FreeVerbTexts(&texts);
+    return result;
 }
 
 }  // namespace
@@ -83,11 +100,12 @@ TEST(ReadCurrentAssociation, ResolvesTypeVerbAndMenuText)
     };
     const Row rows[] = {
         {"edit is the default verb", "edit", "edit", "編集(&E)", "edit", "編集(&E)"},
-        {"empty menu text", "edit", "edit", "", "edit", kDefaultMenu},
-        {"menu text absent", "edit", "edit", nullptr, "edit", kDefaultMenu},
-        {"default verb without its key", "edit", nullptr, nullptr, "open", kDefaultMenu},
+        // A verb without a menu text shows none (the shell shows its own label).
+        {"empty menu text", "edit", "edit", "", "edit", ""},
+        {"menu text absent", "edit", "edit", nullptr, "edit", ""},
+        {"default verb without its key", "edit", nullptr, nullptr, "open", "<offered>"},
         {"empty default verb", "", "open", "ひらく", "open", "ひらく"},
-        {"shell key without default", nullptr, nullptr, nullptr, "open", kDefaultMenu},
+        {"shell key without default", nullptr, nullptr, nullptr, "open", "<offered>"},
         {"a list of verbs: the first is the default", " edit,open", "edit", "編集(&E)", "edit", "編集(&E)"},
     };
     for (const Row& row : rows) {
@@ -120,7 +138,7 @@ TEST(ReadCurrentAssociation, NoExtensionKeyGivesDefaults)
     Names names;
     ReadResult result = Read(names.ext);
     EXPECT_EQ("open", result.verb);
-    EXPECT_EQ(kDefaultMenu, result.menu);
+    EXPECT_EQ("<offered>", result.menu);
     EXPECT_FALSE(KeyExists(names.ext)) << "the reader must not create keys";
 }
 
@@ -177,6 +195,10 @@ TEST(WriteAssociation, DefaultVerbHandling)
         {"off leaves the default alone", "edit", "view", 0, "view", "edit", false},
         {"off with an empty verb writes open", "edit", "", 0, "open", "edit", false},
         {"set with an empty verb adopts the first of a list, which stays", "edit open", "", 1, "edit", "edit open", false},
+        // A list keeps its other verbs, once each, after the new default.
+        {"set with a verb of a list: first, the others kept", "edit,open,print", "print", 1, "print", "print,edit,open", false},
+        {"set with a new verb: first of the list", "edit open,edit", "view", 1, "view", "view edit open", false},
+        {"set with the first verb: as it was", "view,edit", "View", 1, "View", "View,edit", false},
         {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true},
     };
     for (const Row& row : rows) {
@@ -197,6 +219,9 @@ TEST(WriteAssociation, DefaultVerbHandling)
             // key's MUIVerb would override the menu text written.
             SetDefault(names.type, "種類の説明");
             SetValue(names.type + "\\shell", "Extra", REG_SZ, std::string("x", 2));
+            // Copied whole, however large or long-named.
+            SetValue(names.type, "Big", REG_BINARY, std::string(5000, 'b'));
+            SetValue(names.type, std::string(300, 'n'), REG_SZ, std::string("y", 2));
             SetValue(verbKey, "MUIVerb", REG_SZ, std::string("mui", 4));
             SetDefault(verbKey + "\\command", "old");
             for (const std::string& key : {names.ext, names.type + "\\shell", verbKey, verbKey + "\\command"}) {
@@ -216,6 +241,13 @@ TEST(WriteAssociation, DefaultVerbHandling)
             EXPECT_EQ("edit|old", Default(names.type + "\\shell") + "|" + Default(verbKey + "\\command"));
             EXPECT_FALSE(KeyExists(kUserClasses + names.ext, HKEY_CURRENT_USER));
             EXPECT_EQ("種類の説明", Default(where + names.type, root));
+            std::string userType = SnapshotTree(where + names.type, root);
+            std::string big;
+            for (int i = 0; i < 5000; ++i) {
+                big += "62";
+            }
+            EXPECT_NE(std::string::npos, userType.find("\nBig=3:" + big + "\n"));
+            EXPECT_NE(std::string::npos, userType.find("\n" + std::string(300, 'n') + "=1:7900\n"));
             EXPECT_NE(std::string::npos, SnapshotTree(where + names.type + "\\shell", root).find("Extra=1:7800"));
             EXPECT_EQ(std::string::npos, SnapshotTree(where + verbKey, root).find("MUIVerb"));
         }
@@ -281,12 +313,11 @@ TEST(WriteAssociation, EmptyExtensionWritesNothing)
     memset(&request, 'Z', sizeof(request));
     ReadCurrentAssociation("", &request);
     EXPECT_STREQ("open", request.verb);
-    EXPECT_STREQ(kDefaultMenu, request.menuText);
 }
 
 TEST(WriteAssociation, SavesNothingWhenTheCommandCannotBeSaved)
 {
-    enum Setup { kPlain, kLongType, kCommandRefused, kMachineValueTooLarge };
+    enum Setup { kPlain, kLongType, kCommandRefused };
     struct Row {
         const char* name;
         std::string verb;
@@ -298,8 +329,6 @@ TEST(WriteAssociation, SavesNothingWhenTheCommandCannotBeSaved)
         {"a verb too long for its command key", std::string(240, 'v'), kPlain},
         {"a type name too long for the command key", "open", kLongType},
         {"the command key refused in both places", "view", kCommandRefused},
-        // The fallback would hide a value it cannot copy into the user's type.
-        {"a machine value too large for the user's copy", "view", kMachineValueTooLarge},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -312,16 +341,13 @@ TEST(WriteAssociation, SavesNothingWhenTheCommandCannotBeSaved)
         SetDefault(type + "\\shell", "edit");
         std::string command = type + "\\shell\\" + row.verb + "\\command";
         ReadOnlyKeys locks;
-        if (row.setup == kCommandRefused || row.setup == kMachineValueTooLarge) {
+        if (row.setup == kCommandRefused) {
             SetDefault(command, "old");
             locks.Add(command);
         }
         if (row.setup == kCommandRefused) {
             SetDefault(kUserClasses + command, "user", HKEY_CURRENT_USER);
             locks.Add(kUserClasses + command, HKEY_CURRENT_USER);
-        }
-        if (row.setup == kMachineValueTooLarge) {
-            SetValue(type, "Big", REG_BINARY, std::string(5000, 'b'));
         }
         // Both roots, wherever the save could have gone.
         auto snapshot = [&] {
@@ -369,7 +395,7 @@ TEST(ReadCurrentAssociation, HostileValuesNeverOverrun)
     }
 }
 
-TEST(ReadCurrentAssociation, LongMenuTextsAreTerminated)
+TEST(ReadCurrentAssociation, LongMenuTextsAreReadWhole)
 {
     struct Row {
         std::string stored;
@@ -378,8 +404,8 @@ TEST(ReadCurrentAssociation, LongMenuTextsAreTerminated)
     const Row rows[] = {
         {std::string(259, 'm') + std::string(1, '\0'), std::string(259, 'm')},
         {std::string(259, 'm'), std::string(259, 'm')},
-        {std::string(260, 'm'), kDefaultMenu},
-        {std::string(5000, 'm'), kDefaultMenu},
+        {std::string(260, 'm'), std::string(260, 'm')},
+        {std::string(5000, 'm'), std::string(5000, 'm')},
         {std::string("\x01\x00\x00\x00", 4), std::string("\x01")},
     };
     Names names;
@@ -510,7 +536,6 @@ TEST(WriteAssociation, TextsThatCodePage932CannotHoldAreNeverSubstituted)
         memset(&request, 'Z', sizeof(request));
         EXPECT_EQ(which != kTypeName, ReadCurrentAssociation(names.ext.c_str(), &request) != 0);
         EXPECT_EQ("open", std::string(request.verb));
-        EXPECT_EQ(which == kTypeName ? kDefaultMenu : "", std::string(request.menuText));
         request.setDefaultVerb = 1;
         request.verb[0] = '\0';
         request.keepMenuText = 1;
@@ -586,7 +611,9 @@ TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
             return SnapshotTree(names.ext) + SnapshotTree(names.type) + SnapshotTree(kUserClasses + names.type, HKEY_CURRENT_USER);
         };
         std::string before = snapshot();
-        unsigned found = FindSaveOverrides(names.ext.c_str(), "open");
+        SavePlan plan;
+        ASSERT_EQ(1, PlanSave(names.ext.c_str(), "open", 0, &plan));
+        unsigned found = FindSaveOverrides(&plan);
         EXPECT_EQ(row.expected, found);
         EXPECT_EQ(before, snapshot()) << "only reads";
         char text[SAVE_OVERRIDE_QUESTION_SIZE];
@@ -597,7 +624,7 @@ TEST(FindSaveOverrides, ReadsTheKeysTheSaveWillWrite)
                                              | SAVE_OVERRIDE_EXTENDED, text, sizeof(text)));
 }
 
-TEST(ReadUserChoice, TheLatestKeyComesFirst)
+TEST(ReadUserChoice, TheLatestKeyComesFirstAndNamesCompareByCaseAlone)
 {
     const std::string fileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
     struct Row {
@@ -605,13 +632,18 @@ TEST(ReadUserChoice, TheLatestKeyComesFirst)
         const char* choice;  // null: no UserChoice key
         int found;
         const char* progId;
+        const char* written;  // the type a save went under
+        int another;          // the choice names another type
     };
     const Row rows[] = {
-        {nullptr, "kvchoice", 1, "kvchoice"},
-        {"kvlatest", nullptr, 1, "kvlatest"},
-        {"kvlatest", "kvchoice", 1, "kvlatest"},
-        {"", "kvchoice", 1, "kvchoice"},
-        {nullptr, nullptr, 0, ""},
+        {nullptr, "kvchoice", 1, "kvchoice", "KVChoice", 0},
+        {"kvlatest", nullptr, 1, "kvlatest", "kvchoice", 1},
+        {"kvlatest", "kvchoice", 1, "kvlatest", "kvchoice", 1},
+        {"", "kvchoice", 1, "kvchoice", "kvchoice", 0},
+        {nullptr, nullptr, 0, "", "kvchoice", 0},
+        // 々 repeats the kanji before it, yet names another key.
+        {nullptr, "kvo佐々木", 1, "kvo佐々木", "kvo佐佐木", 1},
+        {nullptr, "kvoＡ", 1, "kvoＡ", "kvoａ", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << (row.latest ? row.latest : "-") << " " << (row.choice ? row.choice : "-"));
@@ -626,6 +658,122 @@ TEST(ReadUserChoice, TheLatestKeyComesFirst)
         char progId[ASSOC_TEXT_SIZE] = "stale";
         EXPECT_EQ(row.found, ReadUserChoice(names.ext.c_str(), progId));
         EXPECT_STREQ(row.progId, progId);
+        EXPECT_EQ(row.another, ChoiceNamesAnotherType(names.ext.c_str(), row.written));
         DeleteTree(key, HKEY_CURRENT_USER);
+    }
+}
+
+namespace {
+
+// What a plain OK saves: the verb and texts as the dialog shows them, none
+// typed into; where no command is stored the user picks a program.
+AssocRequest PlainOk(const std::string& ext)
+{
+    AssocRequest request;
+    memset(&request, 0, sizeof(request));
+    ReadCurrentAssociation(ext.c_str(), &request);
+    VerbTexts texts;
+    ReadVerbTexts(ext.c_str(), request.verb, 0, &texts);
+    static OkRecord record;
+    memset(&record, 0, sizeof(record));
+    MultiByteToWideChar(932, 0, request.verb, -1, record.verb, ASSOC_TEXT_SIZE);
+    if (texts.offersDefaultMenu) {
+        MultiByteToWideChar(932, 0, "開く(&O)", -1, record.menuText, OK_LONG_TEXT_BUFFER);
+    }
+    record.menuIsDefault = texts.offersDefaultMenu;
+    record.commandIsBuilt = texts.command.text == nullptr;
+    if (record.commandIsBuilt) {
+        lstrcpyW(record.commandLine, L"\"C:\\picked.exe\" \"%1\"");
+    }
+    FreeVerbTexts(&texts);
+    EXPECT_EQ(1, CaptureOkRecord(&record, &request));
+    return request;
+}
+
+}  // namespace
+
+// A plain OK followed by a second read shows what the first showed, and
+// changes nothing where the layout is already where a save goes.
+TEST(WriteAssociation, APlainOkSavesWhatTheNextReadShows)
+{
+    enum Layout { kNew, kNamedType, kExtensionKeysVerbs, kList, kNoMenuText, kLongTexts, kForeignTexts, kMachineKeys };
+    struct Row {
+        const char* name;
+        Layout layout;
+        bool unchanged;  // the class root's keys stay byte for byte
+    };
+    const Row rows[] = {
+        {"a new extension", kNew, false},
+        {"a named type with its verbs", kNamedType, true},
+        {"a named type without a shell key: the extension key's verbs move to it", kExtensionKeysVerbs, false},
+        {"a list of verbs", kList, true},
+        {"a verb without a menu text keeps none", kNoMenuText, true},
+        {"texts of 5,000 and 3,000 characters", kLongTexts, true},
+        {"texts code page 932 cannot hold, an expandable command", kForeignTexts, true},
+        {"read-only machine keys: the user's own copy", kMachineKeys, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Names names;
+        const std::wstring type = Wide(names.type);
+        ReadOnlyKeys locks;
+        if (row.layout != kNew) {
+            SetDefault(names.ext, names.type);
+            CreateKey(names.type);
+        }
+        std::string base = row.layout == kExtensionKeysVerbs ? names.ext : names.type;
+        switch (row.layout) {
+        case kNew:
+            break;
+        case kExtensionKeysVerbs:
+        case kNamedType:
+        case kMachineKeys:
+            SetDefault(base + "\\shell", "edit");
+            SetDefault(base + "\\shell\\edit", "編集(&E)");
+            SetDefault(base + "\\shell\\edit\\command", "\"C:\\e.exe\" /e \"%1\"");
+            if (row.layout == kMachineKeys) {
+                locks.Add(base + "\\shell\\edit");
+                locks.Add(base + "\\shell\\edit\\command");
+            }
+            break;
+        case kList:
+            SetDefault(base + "\\shell", " edit,open");
+            SetDefault(base + "\\shell\\edit\\command", "e");
+            SetDefault(base + "\\shell\\open\\command", "o");
+            break;
+        case kNoMenuText:
+            SetDefault(base + "\\shell\\open\\command", "o");
+            break;
+        case kLongTexts:
+            SetWideDefault(type + L"\\shell\\open", std::wstring(5000, L'\x3042'));
+            SetWideDefault(type + L"\\shell\\open\\command", L"\"C:\\o.exe\" " + std::wstring(3000, L'a'));
+            break;
+        case kForeignTexts:
+            SetWideDefault(type + L"\\shell\\open", L"\x00d6" L"ffnen \x2713");
+            SetWideDefault(type + L"\\shell\\open\\command", L"%SystemRoot%\\\x00e9.exe \"%1\"", REG_EXPAND_SZ);
+            break;
+        }
+        auto snapshot = [&] { return SnapshotTree(names.ext) + SnapshotTree(names.type); };
+        std::string before = snapshot();
+        ReadResult first = Read(names.ext);
+        AssocRequest request = PlainOk(names.ext);
+        ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), request));
+        ReadResult second = Read(names.ext);
+        EXPECT_EQ(first.verb, second.verb);
+        EXPECT_EQ(first.menu == "<offered>" ? "開く(&O)" : first.menu, second.menu);
+        EXPECT_EQ(first.command.empty() ? "\"C:\\picked.exe\" \"%1\"" : first.command, second.command);
+        if (row.unchanged) {
+            EXPECT_EQ(before, snapshot());
+        }
+        if (row.layout == kMachineKeys) {
+            // Wine does not merge the user's classes into the class root.
+            for (const std::string key : {"\\shell\\edit", "\\shell\\edit\\command"}) {
+                DWORD machineType = 0;
+                DWORD userType = 0;
+                EXPECT_EQ(ReadWide(HKEY_CLASSES_ROOT, names.type + key, &machineType),
+                          ReadWide(HKEY_CURRENT_USER, kUserClasses + names.type + key, &userType));
+                EXPECT_EQ(machineType, userType);
+            }
+        }
     }
 }

@@ -6,6 +6,7 @@ if(KIVERAN_WINDOWS)
   target_sources(platform_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/association_store_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/custom_box_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ok_checks_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picked_program_test.cpp)
 
   # The program a dropped file's association starts in the tests: it
