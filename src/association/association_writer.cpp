@@ -15,8 +15,9 @@ static_assert(sizeof("表") == 3 && "表"[1] == '\x5C', "literals must be compil
 
 enum { DEFAULT_LIST_SIZE = 2 * ASSOC_READ_SIZE };
 
-// What one step sets as a key's default value.
-enum { VALUE_NONE, VALUE_TEXT, VALUE_WIDE, VALUE_KEPT };
+// What one step sets as a key's default value; VALUE_NONE: nothing to set,
+// VALUE_UNFIT: something that could not be composed.
+enum { VALUE_NONE, VALUE_UNFIT, VALUE_TEXT, VALUE_WIDE, VALUE_KEPT };
 struct LayoutValue {
     int kind;
     DWORD type;
@@ -151,15 +152,10 @@ static LayoutValue DefaultVerbValue(const SavePlan* plan, int setsDefault, WCHAR
         RegText present;
         ReadRegText(HKEY_CLASSES_ROOT, plan->names.name[LEVEL_SHELL], &present);
         const WCHAR* presentList = present.text != NULL && IsStringType(present.type) ? present.text : NULL;
-        if (ComposeDefaultVerbList(presentList, plan->verb, list, DEFAULT_LIST_SIZE)) {
-            value.kind = VALUE_WIDE;
-            value.wide = list;
-        }
+        // A list too long to hold is not cut, nor replaced.
+        value.kind = ComposeDefaultVerbList(presentList, plan->verb, list, DEFAULT_LIST_SIZE) ? VALUE_WIDE : VALUE_UNFIT;
+        value.wide = list;
         FreeRegText(&present);
-        if (value.kind == VALUE_NONE) {
-            value.kind = VALUE_TEXT;
-            value.text = plan->verb;
-        }
     } else if (!plan->shellExists && plan->listedDefault[0] != '\0') {
         value.kind = VALUE_TEXT;
         value.text = plan->shownDefault;
@@ -215,7 +211,9 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
         return 0;
     }
     report->menuTextSaved = SetLayoutValue(&plan, LEVEL_VERB, &menuText, &refused);
-    report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE || SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused);
+    report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE
+                               || (defaultVerb.kind != VALUE_UNFIT
+                                   && SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused));
     report->verbIsDefault = (setsDefault && report->defaultVerbSaved) || IsTypesDefaultVerb(plan.base, plan.verb);
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);

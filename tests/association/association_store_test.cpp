@@ -187,19 +187,25 @@ TEST(WriteAssociation, DefaultVerbHandling)
         const char* writtenUnder;
         const char* defaultAfter;
         bool readOnly;  // the keys exist and the class root refuses them
+        // The verb written is then the type's default: the first of the
+        // list that has its key, else open, else the first verb key.
+        int isDefault;
+        bool editKey = false;  // TYPE\shell\edit exists
     };
     const Row rows[] = {
-        {"set with a verb", "edit", "view", 1, "view", "view", false},
-        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit", false},
-        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false},
-        {"off leaves the default alone", "edit", "view", 0, "view", "edit", false},
-        {"off with an empty verb writes open", "edit", "", 0, "open", "edit", false},
-        {"set with an empty verb adopts the first of a list, which stays", "edit open", "", 1, "edit", "edit open", false},
+        {"set with a verb", "edit", "view", 1, "view", "view", false, 1},
+        {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit", false, 1},
+        {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false, 1},
+        {"off leaves the default alone", "edit", "view", 0, "view", "edit", false, 0, true},
+        {"off, and the default names no key: the only verb is the default", "edit", "view", 0, "view", "edit", false, 1},
+        {"off with an empty verb writes open, the default as edit has no key", "edit", "", 0, "open", "edit", false, 1},
+        {"set with an empty verb adopts the first of a list, which stays", "edit open", "", 1, "edit", "edit open", false, 1},
         // A list keeps its other verbs, once each, after the new default.
-        {"set with a verb of a list: first, the others kept", "edit,open,print", "print", 1, "print", "print,edit,open", false},
-        {"set with a new verb: first of the list", "edit open,edit", "view", 1, "view", "view edit open", false},
-        {"set with the first verb: as it was", "view,edit", "View", 1, "View", "View,edit", false},
-        {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true},
+        {"set with a verb of a list: first, the others kept", "edit,open,print", "print", 1, "print", "print,edit,open",
+         false, 1},
+        {"set with a new verb: first of the list", "edit open,edit", "view", 1, "view", "view edit open", false, 1},
+        {"set with the first verb: as it was", "view,edit", "View", 1, "View", "View,edit", false, 1},
+        {"refused keys go to the user's classes", "edit", "view", 1, "view", "view", true, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -209,6 +215,9 @@ TEST(WriteAssociation, DefaultVerbHandling)
             SetDefault(names.type + "\\shell", row.presentDefault);
         } else {
             CreateKey(names.type + "\\shell");
+        }
+        if (row.editKey) {
+            CreateKey(names.type + "\\shell\\edit");
         }
         std::string verbKey = names.type + "\\shell\\" + row.writtenUnder;
         ReadOnlyKeys locks;
@@ -233,6 +242,7 @@ TEST(WriteAssociation, DefaultVerbHandling)
         AssocWriteReport report;
         ASSERT_EQ(1, WriteAssociation(names.ext.c_str(), Request(row.verb, "M", "C", row.setDefault), &report));
         EXPECT_EQ(names.type, report.type);
+        EXPECT_EQ(row.isDefault, report.verbIsDefault);
         EXPECT_EQ("M", Default(where + verbKey, root));
         EXPECT_EQ("C", Default(where + verbKey + "\\command", root));
         EXPECT_EQ(row.defaultAfter, Default(where + names.type + "\\shell", root));
