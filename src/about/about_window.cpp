@@ -1,14 +1,20 @@
 #include "about/about_window.h"
 
-#include <shellapi.h>
-
 #include "about/about_contents.h"
+#include "about/about_texts.h"
 #include "about/window_geometry.h"
+#include "common/code_page_text.h"
+#include "common/desktop_open.h"
+#include "common/message_box.h"
 #include "resources/resource_ids.h"
 
 HWND g_aboutWindow;
 
 static const COLORREF kLinkColor = 0x00FF0000;  // pure blue
+static const char kWithheldCaption[] = "ページを開きませんでした";
+static const char kWithheldText[] =
+    "管理者の権限でブラウザーが動かないように、ページは開きませんでした。\n\n"
+    "このアドレスをブラウザーに入力して開くことができます。";
 
 int ShowProgramAboutBox(HWND owner)
 {
@@ -78,7 +84,13 @@ BOOL OnAboutCommand(HWND dialog, WPARAM wParam)
         return TRUE;
     }
     if (control == g_aboutConfig.linkControl) {
-        ShellExecuteA(dialog, NULL, g_aboutConfig.linkText, NULL, NULL, SW_SHOWNORMAL);
+        // Withheld, the box stays so that the address can still be read.
+        WCHAR address[ABOUT_TEXT_SIZE];
+        if (ProgramTextToWide(g_aboutConfig.linkText, address, ABOUT_TEXT_SIZE)
+            && !OpenAddressAsSignedInUser(address)) {
+            ShowMessage(dialog, kWithheldCaption, kWithheldText, MB_OK);
+            return TRUE;
+        }
         EndDialog(dialog, 1);
         return TRUE;
     }

@@ -20,7 +20,8 @@ int ShowAboutBox(HWND owner, AboutBoxConfig config);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // OK ends the box with 1, Cancel (Escape, the close box) with 2, the link
-// hands linkText to the shell and ends it with 1. TRUE when handled.
+// has linkText opened as the signed-in user and ends it with 1 (when that was
+// withheld, a message says so and the box stays). TRUE when handled.
 BOOL OnAboutCommand(HWND dialog, WPARAM wParam);
 
 #endif

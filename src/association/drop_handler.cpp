@@ -13,6 +13,7 @@
 #include "association/refused_extension.h"
 #include "common/code_page_text.h"
 #include "common/bounded_text.h"
+#include "common/desktop_open.h"
 
 // Any extension of a path of up to 259 characters, each at most two bytes
 // in code page 932, fits with its NUL.
@@ -57,6 +58,10 @@ static const char kUserChoiceText[] =
     "関連づけを保存しました。ただし、この種類のファイルをダブルクリックしたときは、"
     "これまでどおり Windows の設定で選ばれているプログラムが開きます。\n\n"
     "ダブルクリックで開くプログラムは、Windows の「設定」→「アプリ」→「既定のアプリ」で変更できます。";
+static const char kWithheldCaption[] = "ファイルを開きませんでした";
+static const char kWithheldText[] =
+    "関連づけは保存しましたが、管理者の権限で開かれないように、ドロップされたファイルは"
+    "開きませんでした。\n\nエクスプローラーから開くことができます。";
 
 // The extension of the long path with its dot, or its end when the last
 // name has none. In UTF-16 every backslash separates.
@@ -180,7 +185,8 @@ void HandleDroppedFile(const WCHAR* path)
     }
     TellPartlySaved(&report);
     ExplainUserChoice(extension, &report);
-    if (request.runAfter) {
-        ShellExecuteW(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
+    // Run elevated, the file is opened by the desktop or not at all.
+    if (request.runAfter && !OpenFileAsSignedInUser(path)) {
+        ShowMessage(NULL, kWithheldCaption, kWithheldText, MB_OK);
     }
 }

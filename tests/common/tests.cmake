@@ -3,5 +3,6 @@ target_sources(portable_tests PRIVATE
 if(KIVERAN_WINDOWS)
   target_sources(platform_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/code_page_text_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/desktop_open_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/same_name_test.cpp)
 endif()

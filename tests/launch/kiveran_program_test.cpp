@@ -42,16 +42,18 @@ std::string ProgramPath()
 }
 
 // Started with an exact UTF-16 command line, as the shell starts a program
-// for a file whose name code page 932 cannot hold.
-Program StartWideProgram(const std::wstring& commandLine)
+// for a file whose name code page 932 cannot hold; with token when given.
+Program StartWideProgram(const std::wstring& commandLine, HANDLE token = NULL)
 {
     Program program;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     std::vector<WCHAR> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    program.started = CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                     &program.info) != FALSE;
+    program.started = (token != NULL ? CreateProcessAsUserW(token, NULL, line.data(), NULL, NULL, FALSE, 0, NULL,
+                                                            NULL, &startup, &program.info)
+                                     : CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                                                      &program.info)) != FALSE;
     if (program.started) {
         WaitForInputIdle(program.info.hProcess, 5000);
     }
@@ -503,4 +505,120 @@ TEST(KiveranProgram, ManifestAsksForCommonControls6SystemDpiAndNoElevation)
     if (made != INVALID_HANDLE_VALUE) {
         ReleaseActCtx(made);
     }
+}
+
+namespace {
+
+const char kWithheldCaption[] = "ファイルを開きませんでした";
+const char kWithheldText[] =
+    "関連づけは保存しましたが、管理者の権限で開かれないように、ドロップされたファイルは"
+    "開きませんでした。\n\nエクスプローラーから開くことができます。";
+const char kLinkWithheldCaption[] = "ページを開きませんでした";
+const char kLinkWithheldText[] =
+    "管理者の権限でブラウザーが動かないように、ページは開きませんでした。\n\n"
+    "このアドレスをブラウザーに入力して開くことができます。";
+
+// A primary token made from this process's linked token: under Wine, whose
+// processes all run elevated (Full), a Limited one.
+HANDLE LinkedToken()
+{
+    HANDLE own = NULL;
+    HANDLE primary = NULL;
+    TOKEN_LINKED_TOKEN linked = {};
+    DWORD size = 0;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)
+        && GetTokenInformation(own, TokenLinkedToken, &linked, sizeof(linked), &size)) {
+        DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, NULL, SecurityImpersonation, TokenPrimary, &primary);
+        CloseHandle(linked.LinkedToken);
+    }
+    CloseHandle(own);
+    return primary;
+}
+
+DWORD DesktopProcess()
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(GetDesktopWindow(), &id);
+    return id;
+}
+
+// The dropped file, whose type opens it with the probe, copied as old.exe.
+std::string DropForProbe(const Association& association)
+{
+    CopyFileA((BinFolder() + "probe.exe").c_str(), association.old.c_str(), FALSE);
+    WriteFileText(association.folder + "memo" + association.ext, "x");
+    return association.folder + "memo" + association.ext;
+}
+
+}  // namespace
+
+// Elevated, as every Wine process runs, the program has the desktop open the
+// file as the signed-in user; started with the linked token, not elevated,
+// it opens the file itself. Either way in the file's own folder.
+TEST(KiveranProgram, DroppedFileIsOpenedAsTheSignedInUser)
+{
+    for (bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "started with the linked token" : "as run");
+        std::string folder = MakeTempFolder("kvuser") + "開く";
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+        Association association(folder + "\\", UniqueName(".kv"));
+        std::string dropped = DropForProbe(association);
+        HANDLE token = linked ? LinkedToken() : NULL;
+        RunningProgram run(StartWideProgram(Widen(Quoted(ProgramPath()) + " " + Quoted(dropped)), token));
+        CloseHandle(token);
+        OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+        ASSERT_NE(nullptr, dialog.custom);
+        PressOk(dialog);
+        // Its handle held until the probe has ended, the program's id still names it.
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(run.program.info.hProcess, 15000));
+        EXPECT_TRUE(WaitForNoProcessOf(association.old));
+        std::string parent = linked ? std::to_string(run.Id()) + " kiveran.exe"
+                                    : std::to_string(DesktopProcess()) + " explorer.exe";
+        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(Quoted(association.old) + " " + Quoted(dropped) + "\nparent " + parent + "\nfolder " + folder + "\n",
+                  ReadFileText(association.old + ".log"));
+    }
+}
+
+// Run in a Wine session of its own (tests/launch/tests.cmake): once the
+// desktop has ended, its shell-windows object stays unreachable until the
+// server ends. Elevated, the program then opens neither the dropped file nor
+// the About box's link, and says so.
+TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
+{
+    HANDLE desktop = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, DesktopProcess());
+    ASSERT_TRUE(desktop != NULL && TerminateProcess(desktop, 1));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(desktop, 10000));
+    CloseHandle(desktop);
+    Association association(MakeTempFolder("kvgone"), UniqueName(".kv"));
+    std::string dropped = DropForProbe(association);
+    SetDefault("https\\shell\\open\\command", Quoted(association.old) + " \"%1\"");
+
+    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+    ASSERT_NE(nullptr, dialog.custom);
+    PressOk(dialog);
+    HWND box = WaitForWindow(kWithheldCaption, run.Id());
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(kWithheldText, ReadMessageBox(box).text);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(Quoted(association.old) + " \"%1\"", Default(association.type + "\\shell\\open\\command"));
+
+    // The About box stays after its message, so that the address can be read.
+    RunningProgram about(Quoted(ProgramPath()));
+    box = WaitForWindow(kAboutTitle, about.Id());
+    ASSERT_NE(nullptr, box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_LINK, STN_CLICKED), (LPARAM)GetDlgItem(box, IDC_ABOUT_LINK));
+    HWND message = WaitForWindow(kLinkWithheldCaption, about.Id());
+    ASSERT_NE(nullptr, message);
+    EXPECT_EQ(kLinkWithheldText, ReadMessageBox(message).text);
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitForWindowGone(message));
+    EXPECT_TRUE(IsWindowVisible(box));
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(0, FinishProgram(&about.program));
+
+    EXPECT_TRUE(WaitForNoProcessOf(association.old));
+    EXPECT_FALSE(FileExists(association.old + ".log")) << ReadFileText(association.old + ".log");
 }

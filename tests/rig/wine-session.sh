@@ -84,6 +84,18 @@ fi
 
 "$RIG_DIR/start-wineserver.sh"
 wine wineboot --init >/dev/null 2>&1
+# The desktop that wineboot starts cannot register the shell-windows object
+# through which an elevated program has files opened as the signed-in user,
+# and it would stay for the whole session. A server started after wineboot
+# gets a desktop that registers it.
+wineserver -k >/dev/null 2>&1
+wineserver -w >/dev/null 2>&1
+rm -f "$WINEPREFIX/.kiveran-wineserver"
+"$RIG_DIR/start-wineserver.sh"
+# Started here with its output closed: Wine hands the desktop the standard
+# error of the program that first needs it, which would keep a test's
+# output open until the session ends.
+wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 settings="$WINEPREFIX/kiveran-settings.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$RIG_DIR/wine-settings.reg.in" | sed 's/\x0a\x00/\x0d\x00\x0a\x00/g'; } >"$settings"
 wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
