@@ -3,6 +3,7 @@
 #include "common/open_dialog_driver.h"
 #include "common/registry_helpers.h"
 #include "common/window_driver.h"
+#include "common/windows_helpers.h"
 #include "launch/long_paths.h"
 #include "resources/resource_ids.h"
 
@@ -26,36 +27,9 @@ const char kNotFoundCaption[] = "ファイルが見つかりません";
 const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
 const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
 
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
-std::wstring Quoted(const std::wstring& text)
-{
-    return L"\"" + text + L"\"";
-}
-
 std::string ProgramPath()
 {
     return BinFolder() + "kiveran.exe";
-}
-
-// Started with an exact UTF-16 command line, as the shell starts a program
-// for a file whose name code page 932 cannot hold.
-Program StartWideProgram(const std::wstring& commandLine)
-{
-    Program program;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    std::vector<WCHAR> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    program.started = CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                     &program.info) != FALSE;
-    if (program.started) {
-        WaitForInputIdle(program.info.hProcess, 5000);
-    }
-    return program;
 }
 
 // The UTF-16LE text of a file, empty when there is none.
@@ -68,61 +42,38 @@ std::wstring ReadWideFile(const std::string& path)
     return std::wstring((const wchar_t*)bytes.data(), bytes.size() / sizeof(wchar_t));
 }
 
-std::string Default(const std::string& key)
-{
-    std::string text;
-    return ReadDefault(key, &text) ? text : "<absent>";
-}
-
 std::string Extension(const std::string& path)
 {
     size_t dot = path.find_last_of('.');
     return dot == std::string::npos ? "" : path.substr(dot);
 }
 
-// A started program that is ended if a failed assertion leaves it running.
-struct RunningProgram {
-    Program program;
-    explicit RunningProgram(const std::string& commandLine, const std::string& folder = "")
-        : program(StartProgram(commandLine, folder))
-    {
-    }
-    explicit RunningProgram(const Program& started) : program(started) {}
-    ~RunningProgram()
-    {
-        if (program.started) {
-            FinishProgram(&program, 2000);
-        }
-    }
-    DWORD Id() const { return program.info.dwProcessId; }
-};
-
 struct Outcome {
     std::vector<MessageBoxTexts> windows;  // every window shown, in order
     long exitCode;
 };
 
-// Runs the program, closing each window it shows as soon as it is visible,
-// until the program ends.
+// Runs the program, closing each window it shows as soon as it is visible
+// (with OK where closing is not enough), until the program ends; within one
+// bound in all, after which the program is ended (exit code -1).
 Outcome RunClosingEachWindow(const std::string& commandLine)
 {
     Outcome outcome;
-    RunningProgram run(commandLine);
-    EXPECT_TRUE(run.program.started) << commandLine;
-    DWORD start = GetTickCount();
-    while (run.program.started && !HasExited(run.program) && GetTickCount() - start < 30000) {
-        HWND window = WaitForAnyWindow(run.Id(), 200);
-        if (window == NULL) {
-            continue;
-        }
-        outcome.windows.push_back(ReadMessageBox(window));
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        if (!WaitForWindowGone(window, 3000)) {
+    Program run = StartProgram(commandLine);
+    EXPECT_TRUE(run.started) << commandLine;
+    HWND last = NULL;
+    WaitUntil([&] {
+        HWND window = WaitForAnyWindow(run.Id(), 0);
+        if (window != NULL && window != last) {
+            outcome.windows.push_back(ReadMessageBox(window));
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            last = window;
+        } else if (window != NULL) {
             PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            WaitForWindowGone(window, 3000);
         }
-    }
-    outcome.exitCode = FinishProgram(&run.program, 5000);
+        return HasExited(run);
+    });
+    outcome.exitCode = FinishProgram(&run, 0);
     return outcome;
 }
 
@@ -195,19 +146,19 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
     std::string before = SnapshotClassRoot();
     for (const CommandRow& row : rows) {
         SCOPED_TRACE(row.name + ": " + row.commandLine);
-        RunningProgram run(row.commandLine);
-        ASSERT_TRUE(run.program.started);
+        Program run = StartProgram(row.commandLine);
+        ASSERT_TRUE(run.started);
 
         HWND box = WaitForWindow(kAboutTitle, run.Id());
         ASSERT_NE(nullptr, box);
         EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
         EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
         Sleep(500);
-        EXPECT_FALSE(HasExited(run.program)) << "ended while the About box was open";
+        EXPECT_FALSE(HasExited(run)) << "ended while the About box was open";
         EXPECT_TRUE(IsWindowVisible(box));
 
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
     SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
@@ -322,14 +273,14 @@ TEST(KiveranProgram, QuotedOrRelativePathRunsTheAssociationDialog)
     std::string before = SnapshotClassRoot();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name + ": " + row.argument);
-        RunningProgram run(Quoted(ProgramPath()) + " " + row.argument, row.currentFolder);
+        Program run = StartProgram(Quoted(ProgramPath()) + " " + row.argument, row.currentFolder);
         OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
         ASSERT_NE(nullptr, dialog.window);
         ASSERT_NE(nullptr, dialog.custom);
         EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
         PressCancel(dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(0, FinishProgram(&run));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
 }
@@ -347,18 +298,18 @@ TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
     ASSERT_NE(0, lstrcmpiA(association.ext.c_str(), shortExt.c_str())) << shortPath;
     ASSERT_FALSE(KeyExists(shortExt));
 
-    RunningProgram run(Quoted(ProgramPath()) + " " + shortPath);
+    Program run = StartProgram(Quoted(ProgramPath()) + " " + shortPath);
     OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
     ASSERT_NE(nullptr, dialog.window);
     ASSERT_NE(nullptr, dialog.custom);
     // The program of the long extension's type was found for the file.
     EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
-    ASSERT_TRUE(SelectListedFile(dialog, run.program.info.hProcess, "old.exe"));
+    ASSERT_TRUE(SelectListedFile(dialog, run.info.hProcess, "old.exe"));
     ClickButton(dialog.Control(1042));
     EXPECT_FALSE(IsChecked(dialog.Control(1042)));
     PressOk(dialog);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
 
     // Written under the long extension's type; the short one is unknown.
     EXPECT_EQ(Quoted(association.old) + " \"%1\"",
@@ -374,7 +325,7 @@ TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
     std::string dropped = MakeTempFolder("kvcp") + "memo.kvcp";
     WriteFileText(dropped, "x");
     std::string before = SnapshotClassRoot();
-    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    Program run = StartProgram(Quoted(ProgramPath()) + " " + Quoted(dropped));
     HWND box = WaitForAnyWindow(run.Id());
     ASSERT_NE(nullptr, box);
     // Read in UTF-16: the Japanese comes through whatever the code page.
@@ -384,7 +335,7 @@ TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
         EXPECT_NE(nullptr, wcsstr(text, part));
     }
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
     // The one message was all: no dialog followed, nothing was written.
     EXPECT_EQ(before, SnapshotClassRoot());
 }
@@ -426,20 +377,20 @@ TEST(KiveranProgram, NameOutsideCodePage932OpensTheFileNamed)
         std::string shortExt = Extension(std::string(shortForm, shortForm + lstrlenW(shortForm)));
         ASSERT_NE(0, lstrcmpiA(ext.c_str(), shortExt.c_str()));
 
-        RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" "
+        Program run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" "
                                             + Quoted(row.byShortForm ? shortForm : dropped)));
-        ASSERT_TRUE(run.program.started);
+        ASSERT_TRUE(run.started);
         OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
         ASSERT_NE(nullptr, dialog.custom);
         EXPECT_EQ("probe.exe", GetText(FileNameBox(dialog)));
         PressOk(dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run));
 
         EXPECT_EQ(Quoted(probe) + " \"%1\"", Default(type + "\\shell\\open\\command"));
         EXPECT_FALSE(KeyExists(shortExt));
         // The shell started the probe before the program ended; once no probe
         // runs, its log is whole: one line, the dropped file's long path.
-        EXPECT_TRUE(WaitForNoProcessOf(probe));
+        ASSERT_TRUE(WaitForNoProcessOf(probe));
         EXPECT_EQ(Quoted(Widen(probe)) + L" " + Quoted(dropped) + L"\n", ReadWideFile(probe + ".wlog"));
         DeleteTree(ext);
         DeleteTree(type);
@@ -453,12 +404,12 @@ TEST(KiveranProgram, NameOutsideCodePage932OpensTheFileNamed)
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     CloseHandle(file);
     std::string before = SnapshotClassRoot();
-    RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" " + Quoted(dropped)));
+    Program run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" " + Quoted(dropped)));
     HWND box = WaitForAnyWindow(run.Id());
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(kForeignExtensionCaption, ReadMessageBox(box).caption);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
     EXPECT_EQ(before, SnapshotClassRoot());
 }
 
