@@ -21,10 +21,8 @@ const char kSeveralFilesText[] =
     "ファイルを一つづつドロップしてください。\n\n"
     " 現在のバージョンでは、複数の拡張子に\n"
     "同時に関連づけを行うことはできません。";
-const char kDirectoryCaption[] = "ディレクトリがドロップされました";
 // The drop handler's message for a path it cannot read; its text is its own.
 const char kNotFoundCaption[] = "ファイルが見つかりません";
-const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
 const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
 
 std::string ProgramPath()
@@ -166,123 +164,69 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
     EXPECT_FALSE(FileExists(calls)) << ReadFileText(calls);
 }
 
+// Two files dropped on the program, as the shell passes them. The other
+// lines of more than one argument are rows of the splitter's tables
+// (SplitCommandLine.*): the program shows this message for any of them.
 TEST(KiveranProgram, SeveralArgumentsAreRefusedWithTheSeveralFilesMessage)
 {
     std::string folder = MakeTempFolder("kvmany");
-    std::string blankFolder = folder + "with blanks\\";
-    ASSERT_TRUE(CreateDirectoryA(blankFolder.c_str(), NULL));
-    std::string blankFile = blankFolder + "memo.txt";
     std::string first = folder + "first.txt";
     std::string second = folder + "second.txt";
-    WriteFileText(blankFile, "x");
     WriteFileText(first, "x");
     WriteFileText(second, "x");
-    std::string program = Quoted(ProgramPath());
-
-    const CommandRow rows[] = {
-        {"unquoted path with blanks", program + " " + blankFile},
-        {"two quoted files", program + " " + Quoted(first) + " " + Quoted(second)},
-        {"two unquoted files", program + " " + first + "\t" + second},
-        {"three files", program + " " + first + " " + second + " " + Quoted(blankFile)},
-        // The first argument starts right after the program name's closing quote.
-        {"argument glued to the program name", program + first + " " + second},
-        // "" inside quotes gives a quote and ends quoted mode, so the blank
-        // separates: two arguments.
-        {"doubled quote before a blank", program + " \"" + first + "\"\" " + second + "\""},
-    };
+    std::string commandLine = Quoted(ProgramPath()) + " " + Quoted(first) + " " + Quoted(second);
     std::string before = SnapshotClassRoot();
-    for (const CommandRow& row : rows) {
-        SCOPED_TRACE(row.name + ": " + row.commandLine);
-        Outcome outcome = RunClosingEachWindow(row.commandLine);
-        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
-        EXPECT_EQ(kSeveralFilesCaption, outcome.windows[0].caption);
-        EXPECT_EQ(kSeveralFilesText, outcome.windows[0].text);
-        EXPECT_EQ(0, outcome.exitCode);
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+
+    Outcome outcome = RunClosingEachWindow(commandLine);
+    ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+    EXPECT_EQ(kSeveralFilesCaption, outcome.windows[0].caption);
+    EXPECT_EQ(kSeveralFilesText, outcome.windows[0].text);
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
+// An argument that names no file the program may take. Here one of 260
+// characters beside a file of 259 that shares them: a cut argument would
+// name that file, which would reach the dialog. The splitter refuses it
+// into the program's buffer of 260, the resolver would too; the other
+// arguments that name nothing are rows of their tables
+// (GetCommandLineArgument.*, ResolveLongPath.*).
 TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
 {
     std::string folder = MakeTempFolder("kvbad");
-    // Files of 259 and 260 characters sharing their first 259: a cut
-    // argument would name the shorter one, which would reach the dialog.
     std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
     std::string tooLong = fits + "g";
-    // 259 double-byte characters are a path; 260 are not.
-    std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
-    std::string kanjiTooLong = kanji + "表";
     ASSERT_TRUE(CreateFileWide(fits));
     ASSERT_TRUE(CreateFileWide(tooLong));
-    ASSERT_TRUE(CreateFileWide(kanji));
-    ASSERT_TRUE(CreateFileWide(kanjiTooLong));
-    std::string program = Quoted(ProgramPath());
-
-    struct Row {
-        std::string name;
-        std::string commandLine;
-        std::string caption;
-    };
-    const Row rows[] = {
-        {"empty quoted argument", program + " \"\"", kNotFoundCaption},
-        {"missing file", program + " " + Quoted(folder + "missing.txt"), kNotFoundCaption},
-        {"260 characters naming a file", program + " " + Quoted(tooLong), kNotFoundCaption},
-        // Resolved in UTF-16, the path gets as far as its (missing) extension.
-        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNoExtensionCaption},
-        {"260 double-byte characters naming a file", program + " " + Quoted(kanjiTooLong),
-         kNotFoundCaption},
-        {"longer than any path", program + " " + Quoted(folder + std::string(3000, 'x')),
-         kNotFoundCaption},
-        // Unquoted, a folder arrives whole and is refused as a folder. Quoted,
-        // its last backslash escapes the closing quote: the argument ends in
-        // a quote and names nothing.
-        {"folder", program + " " + folder, kDirectoryCaption},
-        {"quoted folder with its trailing backslash", program + " " + Quoted(folder), kNotFoundCaption},
-    };
     std::string before = SnapshotClassRoot();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Outcome outcome = RunClosingEachWindow(row.commandLine);
-        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
-        EXPECT_EQ(row.caption, outcome.windows[0].caption);
-        EXPECT_EQ(0, outcome.exitCode);
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+
+    Outcome outcome = RunClosingEachWindow(Quoted(ProgramPath()) + " " + Quoted(tooLong));
+    ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+    EXPECT_EQ(kNotFoundCaption, outcome.windows[0].caption);
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
-// A relative path is read against the current folder: against the desktop,
-// as the shell alone would read it, it would name no file.
-TEST(KiveranProgram, QuotedOrRelativePathRunsTheAssociationDialog)
+// A name typed in a console in the file's folder: it is read against the
+// program's current folder, not against the desktop as the shell alone
+// would read it. Quoted and relative paths are rows of the splitter's and
+// the resolver's tables.
+TEST(KiveranProgram, RelativePathIsReadAgainstTheCurrentFolder)
 {
-    std::string parent = MakeTempFolder("kvone");
-    std::string folder = parent + "my documents\\";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    std::string folder = MakeTempFolder("kvone");
     Association association(folder, UniqueName(".kv"));
-    WriteFileText(folder + "my memo" + association.ext, "x");
     WriteFileText(folder + "memo" + association.ext, "x");
-    struct Row {
-        std::string name;
-        std::string argument;
-        std::string currentFolder;
-    };
-    const Row rows[] = {
-        {"quoted path with blanks", Quoted(folder + "my memo" + association.ext), ""},
-        {"name in the current folder", "memo" + association.ext, folder},
-        {"path from the parent folder", Quoted("my documents\\my memo" + association.ext), parent},
-    };
     std::string before = SnapshotClassRoot();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name + ": " + row.argument);
-        Program run = StartProgram(Quoted(ProgramPath()) + " " + row.argument, row.currentFolder);
-        OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
-        ASSERT_NE(nullptr, dialog.window);
-        ASSERT_NE(nullptr, dialog.custom);
-        EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
-        PressCancel(dialog);
-        EXPECT_EQ(0, FinishProgram(&run));
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+    Program run = StartProgram(Quoted(ProgramPath()) + " memo" + association.ext, folder);
+    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+    ASSERT_NE(nullptr, dialog.window);
+    ASSERT_NE(nullptr, dialog.custom);
+    EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
+
+    PressCancel(dialog);
+    EXPECT_EQ(0, FinishProgram(&run));
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
 TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
