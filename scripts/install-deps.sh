@@ -28,8 +28,9 @@ lock_deadline=$((SECONDS + LOCK_WAIT_SECONDS))
 said_waiting=0
 
 # The locks held, one a line: the lock file, then the process holding it.
-# apt and dpkg lock with fcntl, which the kernel lists in /proc/locks for
-# anyone to read: no root and no fuser (not on every fresh Debian) needed.
+# The kernel lists every file lock (apt and dpkg take theirs with fcntl) in
+# /proc/locks for anyone to read: no root and no fuser (not on every fresh
+# Debian) needed.
 # A file is named there by its inode number (its device number may differ
 # from what stat says, as on overlayfs).
 lock_holders() {
