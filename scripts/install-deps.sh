@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the build, the tests and the run need on Debian 12.
-# Safe to run again: it only installs what is missing.
+# Safe to run again: it only installs what is missing. Another apt or dpkg
+# at work (on a freshly booted machine the system's automatic upgrades often
+# are, for minutes) is waited for, up to ten minutes in all.
 set -euo pipefail
 
 SUDO=""
@@ -16,6 +18,69 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-wine
 )
 
+# The locks of the package manager: dpkg's two, and the ones apt takes for
+# the package lists and for the downloaded archives. apt-get's own wait
+# (DPkg::Lock::Timeout) covers dpkg's only; on the lists' lock apt-get
+# update stops at once.
+LOCKS=(/var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock /var/cache/apt/archives/lock)
+LOCK_WAIT_SECONDS=600
+lock_deadline=$((SECONDS + LOCK_WAIT_SECONDS))
+said_waiting=0
+
+# The locks held, one a line: the lock file, then the process holding it.
+# The kernel lists every file lock (apt and dpkg take theirs with fcntl) in
+# /proc/locks for anyone to read: no root and no fuser (not on every fresh
+# Debian) needed.
+# A file is named there by its inode number (its device number may differ
+# from what stat says, as on overlayfs).
+lock_holders() {
+  local lock inode pid
+  for lock in "${LOCKS[@]}"; do
+    inode=$(stat -c %i "$lock" 2>/dev/null) || continue
+    for pid in $(awk -v inode="$inode" '$2 != "->" && $6 ~ ":" inode "$" { print $5 }' /proc/locks 2>/dev/null | sort -u); do
+      echo "$lock held by $(cat "/proc/$pid/comm" 2>/dev/null || echo "process") (pid $pid)"
+    done
+  done
+}
+
+wait_for_package_locks() {
+  local holders
+  while holders=$(lock_holders) && [ -n "$holders" ]; do
+    if [ "$SECONDS" -ge "$lock_deadline" ]; then
+      echo "install-deps: another apt or dpkg still holds the package locks after ten minutes:" >&2
+      echo "$holders" | sed 's/^/  /' >&2
+      exit 1
+    fi
+    if [ "$said_waiting" -eq 0 ]; then
+      echo "install-deps: waiting for another apt or dpkg (such as the system's automatic upgrades) to finish, up to ten minutes:"
+      echo "$holders" | sed 's/^/  /'
+      said_waiting=1
+    fi
+    sleep 2
+  done
+}
+
+# Runs a package command once the locks are free. Should another process
+# take a lock between the look and the command, the command fails on it
+# and runs again once that lock is free.
+with_package_locks() {
+  while :; do
+    wait_for_package_locks
+    if "$@"; then
+      return 0
+    fi
+    if [ -z "$(lock_holders)" ] || [ "$SECONDS" -ge "$lock_deadline" ]; then
+      return 1
+    fi
+  done
+}
+
+# sudo drops the environment: the front end is set on the far side of it.
+apt_get() {
+  $SUDO env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=$((lock_deadline > SECONDS ? lock_deadline - SECONDS : 0)) "$@"
+}
+
 missing=()
 need_i386=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then need_i386=1; fi
@@ -26,11 +91,11 @@ for p in "${PACKAGES[@]}"; do
 done
 
 if [ "$need_i386" -eq 1 ]; then
-  $SUDO dpkg --add-architecture i386
+  with_package_locks $SUDO dpkg --add-architecture i386
 fi
 if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  with_package_locks apt_get update
+  with_package_locks apt_get install -y --no-install-recommends "${missing[@]}"
 fi
 
 # Wine reports the ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.

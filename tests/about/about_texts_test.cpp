@@ -1,4 +1,5 @@
 #include "about/about_texts.h"
+#include "common/text_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string Repeat(const std::string& text, int count)
-{
-    std::string result;
-    for (int i = 0; i < count; ++i) {
-        result += text;
-    }
-    return result;
-}
 
 // A record on the heap with nothing after it, so that the sanitizer sees a
 // write past its last text.

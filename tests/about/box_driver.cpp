@@ -29,26 +29,12 @@ static bool HasLine(const std::string& text, const std::string& line)
 
 bool WaitForLine(const std::string& path, const std::string& line, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    do {
-        if (HasLine(ReadFileText(path), line)) {
-            return true;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
+    return WaitUntil([&] { return HasLine(ReadFileText(path), line); }, timeoutMs);
 }
 
 bool WaitForFile(const std::string& path, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    do {
-        if (FileExists(path)) {
-            return true;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
+    return WaitUntil([&] { return FileExists(path); }, timeoutMs);
 }
 
 namespace {
@@ -154,26 +140,24 @@ void PumpMessages(DWORD ms)
 
 bool Activate(HWND window)
 {
-    for (int attempt = 0; attempt < 30; ++attempt) {
+    return WaitUntil([&] {
         if (GetForegroundWindow() == window) {
             return true;
         }
         SetForegroundWindow(window);
         PumpMessages(100);
-    }
-    return GetForegroundWindow() == window;
+        return GetForegroundWindow() == window;
+    });
 }
 
 bool WaitForForeground(HWND window, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    while (GetForegroundWindow() != window) {
-        if (GetTickCount() - start >= timeoutMs) {
-            return false;
-        }
-        PumpMessages(50);
-    }
-    return true;
+    return WaitUntil(
+        [&] {
+            PumpMessages(0);
+            return GetForegroundWindow() == window;
+        },
+        timeoutMs);
 }
 
 PixelCount CountPixels(RECT rect)

@@ -4,6 +4,8 @@
 #ifndef KIVERAN_TESTS_ABOUT_BOX_DRIVER_H
 #define KIVERAN_TESTS_ABOUT_BOX_DRIVER_H
 
+#include "common/waits.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,8 +13,8 @@
 bool CopyInto(const std::string& source, const std::string& target);
 // Waits until the file holds a line equal to line, or its whole text equals
 // it when line has no line break; true when it did within timeoutMs.
-bool WaitForLine(const std::string& path, const std::string& line, DWORD timeoutMs = 10000);
-bool WaitForFile(const std::string& path, DWORD timeoutMs = 10000);
+bool WaitForLine(const std::string& path, const std::string& line, DWORD timeoutMs = kWaitMs);
+bool WaitForFile(const std::string& path, DWORD timeoutMs = kWaitMs);
 
 // How many visible top-level dialogs the process has.
 int CountBoxes(DWORD processId);
@@ -20,7 +22,7 @@ int CountBoxes(DWORD processId);
 RECT ScreenRect(HWND window);
 // Sends a request of about_host_messages.h; false when the box did not
 // answer within timeoutMs.
-bool SendRequest(HWND box, UINT message, DWORD timeoutMs = 10000);
+bool SendRequest(HWND box, UINT message, DWORD timeoutMs = kWaitMs);
 
 // Real input through the system's input queue.
 bool PutCursor(int x, int y);
@@ -33,10 +35,11 @@ void PressKey(WORD key);
 // Handles the test program's own messages for a while: its windows take
 // part in activation, which the system settles with messages.
 void PumpMessages(DWORD ms);
-// Brings a window to the front, so that key presses reach it.
+// Brings a window to the front, so that key presses reach it; false when
+// it was not in front within kWaitMs.
 bool Activate(HWND window);
 // Waits until the window is in front.
-bool WaitForForeground(HWND window, DWORD timeoutMs = 3000);
+bool WaitForForeground(HWND window, DWORD timeoutMs = kWaitMs);
 
 // Pixels of a screen rectangle, counted: mostly blue (blue well above red
 // and green), and dark (every channel low).

@@ -36,6 +36,11 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/version_block.cpp)
   target_link_libraries(about_window_tests PRIVATE kiveran_test_support GTest::gtest_main gdi32 user32)
   add_dependencies(about_window_tests about_host fake_rsrc32 fake_rsrc32_undecorated)
+  # Every wait of these tests is bounded by kWaitMs (a minute,
+  # tests/common/waits.h). One test chains at most three waits that can each
+  # run out without ending it (the home page's link: the host's end, the
+  # browser's start, its line); two more minutes for its own work on a busy
+  # machine.
   gtest_discover_tests(about_window_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 300)
 

@@ -9,6 +9,7 @@
 #include "association/save_overrides.h"
 
 #include "common/registry_helpers.h"
+#include "common/windows_helpers.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -44,15 +45,6 @@ AssocRequest Request(const char* verb, const char* menu, const char* command, in
     strncpy(request.menuText, menu, sizeof(request.menuText) - 1);
     strncpy(request.commandLine, command, sizeof(request.commandLine) - 1);
     return request;
-}
-
-std::string Default(const std::string& key, HKEY root = HKEY_CLASSES_ROOT)
-{
-    std::string text;
-    if (!ReadDefault(key, &text, root)) {
-        return "<absent>";
-    }
-    return text;
 }
 
 std::string Narrow(const WCHAR* wide)
@@ -487,12 +479,6 @@ void SetWideDefault(const std::wstring& key, const std::wstring& text, DWORD typ
     RegCloseKey(handle);
 }
 
-std::wstring Wide(const std::string& text)
-{
-    WCHAR wide[1024];
-    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 1024);
-    return wide;
-}
 
 }  // namespace
 
@@ -502,7 +488,7 @@ std::wstring ReadWide(HKEY root, const std::string& key, DWORD* type)
     WCHAR text[64] = L"";
     DWORD size = sizeof(text) - sizeof(WCHAR);
     *type = 0;
-    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, Widen(key).c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
         RegQueryValueExW(handle, NULL, NULL, type, (BYTE*)text, &size);
         RegCloseKey(handle);
     }
@@ -521,10 +507,10 @@ TEST(WriteAssociation, TextsThatCodePage932CannotHoldAreNeverSubstituted)
     for (Case which : cases) {
         SCOPED_TRACE(which);
         Names names;
-        const std::wstring type = Wide(names.type);
+        const std::wstring type = Widen(names.type);
         ReadOnlyKeys locks;
         if (which == kTypeName) {
-            SetWideDefault(Wide(names.ext), type + L"\x00f6");
+            SetWideDefault(Widen(names.ext), type + L"\x00f6");
         } else {
             SetDefault(names.ext, names.type);
             // A default verb 932 cannot hold is neither offered nor adopted.
@@ -725,7 +711,7 @@ TEST(WriteAssociation, APlainOkSavesWhatTheNextReadShows)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Names names;
-        const std::wstring type = Wide(names.type);
+        const std::wstring type = Widen(names.type);
         ReadOnlyKeys locks;
         if (row.layout != kNew) {
             SetDefault(names.ext, names.type);

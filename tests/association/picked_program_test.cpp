@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include "common/windows_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,19 +22,6 @@ static void MakeFile(const std::wstring& path, const void* data = "MZ", DWORD si
 }
 
 // A shortcut to target, or to items where they are given.
-static void SaveShortcut(const std::wstring& path, const std::wstring& target, LPITEMIDLIST items = NULL)
-{
-    IShellLinkW* link = NULL;
-    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                     (void**)&link));
-    EXPECT_TRUE(SUCCEEDED(items ? link->SetIDList(items) : link->SetPath(target.c_str())));
-    IPersistFile* file = NULL;
-    EXPECT_EQ(S_OK, link->QueryInterface(IID_IPersistFile, (void**)&file));
-    EXPECT_EQ(S_OK, file->Save(path.c_str(), TRUE));
-    file->Release();
-    link->Release();
-}
-
 // As Windows Installer writes one: the header's flag and a block naming a
 // component, no target. Written as bytes: Wine's SetFlags and AddDataBlock
 // are stubs.
@@ -65,16 +54,16 @@ TEST(ResolvePickedProgram, ExactNameShortFormOrShortcutTarget)
         ASSERT_TRUE(CreateDirectoryW((in + name).c_str(), NULL));
         MakeFile(in + name + L"\\probe.exe");
     }
-    SaveShortcut(in + L"Probe.LNK", in + L"plain\\probe.exe");
-    SaveShortcut(in + L"Caf\x00e9.lnk", in + L"Caf\x00e9\\probe.exe");
+    ASSERT_TRUE(MakeShortcut(in + L"Probe.LNK", in + L"plain\\probe.exe"));
+    ASSERT_TRUE(MakeShortcut(in + L"Caf\x00e9.lnk", in + L"Caf\x00e9\\probe.exe"));
     MakeFile(in + L"gone.exe");
-    SaveShortcut(in + L"gone.lnk", in + L"gone.exe");
+    ASSERT_TRUE(MakeShortcut(in + L"gone.lnk", in + L"gone.exe"));
     DeleteFileW((in + L"gone.exe").c_str());
     SaveAdvertisedShortcut(in + L"advertised.lnk");
-    SaveShortcut(in + L"folder.lnk", in + L"plain");
+    ASSERT_TRUE(MakeShortcut(in + L"folder.lnk", in + L"plain"));
     LPITEMIDLIST computer = NULL;
     ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(NULL, CSIDL_DRIVES, &computer));
-    SaveShortcut(in + L"computer.lnk", L"", computer);
+    ASSERT_TRUE(MakeShortcut(in + L"computer.lnk", L"", computer));
     CoTaskMemFree(computer);
     MakeFile(in + L"broken.lnk");
 

@@ -18,8 +18,13 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp)
   target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main ole32 uuid)
   add_dependencies(association_run_tests probe kiveran)
+  # Every wait of these tests is bounded by kWaitMs (a minute,
+  # tests/common/waits.h). One test chains at most nine waits that can each
+  # run out without ending it (ConfirmWritesTheCommandTheUserConfirmed: the
+  # program's end, a row); two more minutes for its own work on a busy
+  # machine.
   gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 120 LABELS program)
+    PROPERTIES TIMEOUT 660 LABELS program)
 
   list(APPEND KIVERAN_CHECKED_BINARIES probe association_run_tests)
 endif()

@@ -3,6 +3,7 @@
 #include "common/window_driver.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -81,15 +82,40 @@ std::string ItemText(HWND list, RemoteBlock* block, int index)
     item.cchTextMax = 260;
     item.pszText = (char*)block->address + textOffset;
     block->Write(&item, sizeof(item));
-    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, index, (LPARAM)block->address);
+    LRESULT length = SendWithin(list, LVM_GETITEMTEXTA, index, (LPARAM)block->address);
     char text[264] = "";
     block->Read(text, sizeof(text) - 4, textOffset);
     return std::string(text, length > 0 && length < 260 ? (size_t)length : 0);
 }
 
+// The folder view. Looked up afresh each time: the dialog makes a new one
+// for each folder it shows.
 HWND ListView(const OpenDialog& dialog)
 {
     return FindDescendant(dialog.window, "SysListView32", -1);
+}
+
+// The index of the item named name in the list, -1 when it is not listed.
+int FindListed(HWND list, RemoteBlock* block, const std::string& name)
+{
+    int count = (int)SendWithin(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        if (ItemText(list, block, i) == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The look-in box's name for a folder: its last name. Found by the shell's
+// path functions, which skip Shift-JIS trail bytes: the last byte of ソ is
+// that of a backslash.
+std::string FolderName(const std::string& folder)
+{
+    char path[MAX_PATH] = "";
+    lstrcpynA(path, folder.c_str(), MAX_PATH);
+    PathRemoveBackslashA(path);
+    return PathFindFileNameA(path);
 }
 
 }  // namespace
@@ -99,16 +125,17 @@ OpenDialog WaitForOpenDialog(const std::string& title, DWORD processId, DWORD ti
     OpenDialog dialog;
     DWORD start = GetTickCount();
     dialog.window = WaitForWindow(title, processId, timeoutMs);
-    while (dialog.window != NULL && GetTickCount() - start < timeoutMs) {
-        dialog.custom = FindCustomChild(dialog.window);
-        if (dialog.custom != NULL && ListView(dialog) != NULL) {
-            break;
-        }
-        Sleep(20);
+    if (dialog.window == NULL) {
+        return dialog;
     }
-    if (dialog.window != NULL) {
-        Settle(dialog.window);
-    }
+    DWORD spent = GetTickCount() - start;
+    WaitUntil(
+        [&] {
+            dialog.custom = FindCustomChild(dialog.window);
+            return dialog.custom != NULL && ListView(dialog) != NULL;
+        },
+        spent < timeoutMs ? timeoutMs - spent : 0);
+    Settle(dialog.window);
     return dialog;
 }
 
@@ -124,14 +151,27 @@ std::string LookInText(const OpenDialog& dialog)
     if (combo == NULL) {
         return "";
     }
-    LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    char text[512] = "";
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
-    if (selected < 0 || length <= 0 || length >= (LRESULT)sizeof(text)) {
+    // Asked for in UTF-16: Wine hands the A form of CB_GETLBTEXT across
+    // processes without converting it.
+    LRESULT selected = SendWithin(combo, CB_GETCURSEL, 0, 0);
+    DWORD_PTR length = 0;
+    WCHAR wide[MAX_PATH] = L"";
+    if (selected < 0
+        || !SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, selected, 0, SMTO_NORMAL, kWaitMs, &length)
+        || length == 0 || length >= MAX_PATH
+        || !SendMessageTimeoutW(combo, CB_GETLBTEXT, selected, (LPARAM)wide, SMTO_NORMAL, kWaitMs, &length)) {
         return GetText(combo);
     }
-    SendMessageA(combo, CB_GETLBTEXT, selected, (LPARAM)text);
+    char text[MAX_PATH * 2] = "";
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof(text), NULL, NULL);
     return text;
+}
+
+bool GoToFolder(const OpenDialog& dialog, const std::string& folder)
+{
+    SetText(FileNameBox(dialog), folder);
+    PressOk(dialog);
+    return WaitUntil([&] { return LookInText(dialog) == FolderName(folder); });
 }
 
 std::string ListedNames(const OpenDialog& dialog, HANDLE process)
@@ -139,34 +179,42 @@ std::string ListedNames(const OpenDialog& dialog, HANDLE process)
     HWND list = ListView(dialog);
     RemoteBlock block(process, 4096);
     std::string names;
-    int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    int count = (int)SendWithin(list, LVM_GETITEMCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
         names += ItemText(list, &block, i) + "|";
     }
     return names;
 }
 
+bool WaitForListedName(const OpenDialog& dialog, HANDLE process, const std::string& name)
+{
+    RemoteBlock block(process, 4096);
+    return WaitUntil([&] {
+        HWND list = ListView(dialog);
+        return list != NULL && FindListed(list, &block, name) >= 0;
+    });
+}
+
 bool SelectListedFile(const OpenDialog& dialog, HANDLE process, const std::string& name)
 {
-    HWND list = ListView(dialog);
-    if (list == NULL) {
+    RemoteBlock block(process, 4096);
+    HWND list = NULL;
+    int index = -1;
+    bool listed = WaitUntil([&] {
+        list = ListView(dialog);
+        index = list != NULL ? FindListed(list, &block, name) : -1;
+        return index >= 0;
+    });
+    if (!listed) {
         return false;
     }
-    RemoteBlock block(process, 4096);
-    int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        if (ItemText(list, &block, i) != name) {
-            continue;
-        }
-        LVITEMA item = {};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        block.Write(&item, sizeof(item));
-        SendMessageA(list, LVM_SETITEMSTATE, i, (LPARAM)block.address);
-        Settle(dialog.window);
-        return true;
-    }
-    return false;
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    block.Write(&item, sizeof(item));
+    SendWithin(list, LVM_SETITEMSTATE, index, (LPARAM)block.address);
+    Settle(dialog.window);
+    return (SendWithin(list, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
 void PressOk(const OpenDialog& dialog)

@@ -62,20 +62,84 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-Program StartProgram(const std::string& commandLine, const std::string& folder)
+namespace {
+
+// The exit code of a program the tests ended.
+const UINT kEndedCode = 99;
+
+// Ends the process, waits until it is gone (its windows with it) and
+// closes its handles.
+void End(Program* program)
+{
+    if (!program->started) {
+        return;
+    }
+    TerminateProcess(program->info.hProcess, kEndedCode);
+    WaitForSingleObject(program->info.hProcess, kWaitMs);
+    CloseHandle(program->info.hThread);
+    CloseHandle(program->info.hProcess);
+    program->started = false;
+}
+
+// Waits until the new process takes input (or ends): its first window may
+// then come.
+Program Started(BOOL created, const PROCESS_INFORMATION& info)
 {
     Program program;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    program.started = CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL,
-                                     folder.empty() ? NULL : folder.c_str(), &startup,
-                                     &program.info) != FALSE;
+    program.started = created != FALSE;
     if (program.started) {
-        WaitForInputIdle(program.info.hProcess, 5000);
+        program.info = info;
+        WaitForInputIdle(program.info.hProcess, kWaitMs);
     }
     return program;
+}
+
+}  // namespace
+
+Program::Program(Program&& other) : info(other.info), started(other.started)
+{
+    other.started = false;
+}
+
+Program& Program::operator=(Program&& other)
+{
+    if (this != &other) {
+        End(this);
+        info = other.info;
+        started = other.started;
+        other.started = false;
+    }
+    return *this;
+}
+
+Program::~Program()
+{
+    End(this);
+}
+
+Program StartProgram(const std::string& commandLine, const std::string& folder)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    BOOL created = CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL,
+                                  folder.empty() ? NULL : folder.c_str(), &startup, &info);
+    return Started(created, info);
+}
+
+Program StartWideProgram(const std::wstring& commandLine, HANDLE token)
+{
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    std::vector<WCHAR> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    BOOL created = token != NULL
+                       ? CreateProcessAsUserW(token, NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info)
+                       : CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info);
+    return Started(created, info);
 }
 
 long FinishProgram(Program* program, DWORD timeoutMs)
@@ -88,13 +152,8 @@ long FinishProgram(Program* program, DWORD timeoutMs)
         DWORD code = 0;
         GetExitCodeProcess(program->info.hProcess, &code);
         result = (long)code;
-    } else {
-        TerminateProcess(program->info.hProcess, 99);
-        WaitForSingleObject(program->info.hProcess, 5000);
     }
-    CloseHandle(program->info.hThread);
-    CloseHandle(program->info.hProcess);
-    program->started = false;
+    End(program);
     return result;
 }
 
@@ -132,14 +191,7 @@ bool IsRunning(const std::string& path)
 
 bool WaitForNoProcessOf(const std::string& path, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    while (IsRunning(path)) {
-        if (GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        Sleep(20);
-    }
-    return true;
+    return WaitUntil([&] { return !IsRunning(path); }, timeoutMs);
 }
 
 namespace {
@@ -171,15 +223,14 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
 
 HWND Wait(Search* search, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
-        search->found = NULL;
-        EnumWindows(MatchWindow, (LPARAM)search);
-        if (search->found != NULL || GetTickCount() - start > timeoutMs) {
-            return search->found;
-        }
-        Sleep(20);
-    }
+    WaitUntil(
+        [&] {
+            search->found = NULL;
+            EnumWindows(MatchWindow, (LPARAM)search);
+            return search->found != NULL;
+        },
+        timeoutMs);
+    return search->found;
 }
 
 }  // namespace
@@ -198,29 +249,28 @@ HWND WaitForAnyWindow(DWORD processId, DWORD timeoutMs)
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    while (IsWindow(window) && IsWindowVisible(window)) {
-        if (GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        Sleep(20);
-    }
-    return true;
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }
 
 void Settle(HWND window)
 {
+    SendWithin(window, WM_NULL, 0, 0);
+}
+
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result)) {
+        return 0;
+    }
+    return (LRESULT)result;
 }
 
 std::string GetText(HWND window)
 {
-    // With a time limit, so that a program that stopped answering fails the
-    // test instead of holding it.
     char text[4096];
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), (LPARAM)text, SMTO_NORMAL, 5000, &length)
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), (LPARAM)text, SMTO_NORMAL, kWaitMs, &length)
         || length >= sizeof(text)) {
         return "";
     }
@@ -229,13 +279,13 @@ std::string GetText(HWND window)
 
 void SetText(HWND window, const std::string& text)
 {
-    SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text.c_str());
+    SendWithin(window, WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
 void TypeText(HWND edit, const std::string& text)
 {
     SetText(edit, text);
-    SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
+    SendWithin(edit, EM_SETMODIFY, TRUE, 0);
 }
 
 HWND ChildById(HWND parent, int id)
@@ -250,7 +300,7 @@ HWND ChildById(HWND parent, int id)
 
 void ClickButton(HWND button)
 {
-    SendMessageA(button, BM_CLICK, 0, 0);
+    SendWithin(button, BM_CLICK, 0, 0);
     Settle(GetParent(button));
 }
 
@@ -261,7 +311,7 @@ void PostClick(HWND button)
 
 bool IsChecked(HWND button)
 {
-    return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendWithin(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 MessageBoxTexts ReadMessageBox(HWND box)

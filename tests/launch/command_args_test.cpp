@@ -16,8 +16,45 @@ struct SplitRow {
     const char* arguments[kMaxArguments];
 };
 
+// A text of ASCII bytes or of UTF-16 units, in units of Unit.
+template <typename Unit, typename Char>
+std::basic_string<Unit> Units(const Char* text)
+{
+    return std::basic_string<Unit>(text, text + std::char_traits<Char>::length(text));
+}
+
+bool IsAscii(const char* text)
+{
+    for (; *text != '\0'; ++text) {
+        if ((unsigned char)*text >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The checks below for a line split in UTF-16 units, as char16_t and as
+// wchar_t (UTF-16 on Windows, wider elsewhere, where the same units are
+// simply held in wider ones). The program splits its UTF-16 line.
+template <typename Unit, typename Char>
+void CheckSplitInUnits(const Char* commandLine, int count, const Char* const* arguments)
+{
+    SCOPED_TRACE(sizeof(Unit) == sizeof(char16_t) ? "in char16_t units" : "in wchar_t units");
+    std::basic_string<Unit> line = Units<Unit>(commandLine);
+    EXPECT_EQ(count, CountCommandLineArguments(line.c_str()));
+    Unit output[128];
+    for (int i = 0; i < count; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(1, GetCommandLineArgument(line.c_str(), i, output, 128));
+        EXPECT_TRUE(Units<Unit>(arguments[i]) == output);
+    }
+    output[0] = '#';
+    EXPECT_EQ(0, GetCommandLineArgument(line.c_str(), count, output, 128));
+    EXPECT_EQ(0, (int)output[0]);
+}
+
 // Checks the count, every argument, and that the index one past the last
-// argument does not exist.
+// argument does not exist; for an ASCII line in UTF-16 units too.
 void CheckSplit(const SplitRow* rows, size_t rowCount)
 {
     for (size_t r = 0; r < rowCount; ++r) {
@@ -35,6 +72,10 @@ void CheckSplit(const SplitRow* rows, size_t rowCount)
         memset(output, '#', sizeof(output));
         EXPECT_EQ(0, GetCommandLineArgument(row.commandLine, row.count, output, sizeof(output)));
         EXPECT_STREQ("", output);
+        if (IsAscii(row.commandLine)) {
+            CheckSplitInUnits<char16_t>(row.commandLine, row.count, row.arguments);
+            CheckSplitInUnits<wchar_t>(row.commandLine, row.count, row.arguments);
+        }
     }
 }
 
@@ -60,8 +101,13 @@ TEST(SplitCommandLine, QuotesAndBackslashesFollowTheEscapeRules)
         // "a: quoted; "" gives a quote and ends quoted mode; the blank
         // separates; b, then a quote that opens and never closes.
         {"prog \"a\"\" b\"", 3, {"prog", "a\"", "b"}},
-        // The backslash escapes the closing quote, so quoted mode runs on.
+        {"\"C:\\Tools\\kiveran.exe\" \"C:\\w\\first.txt\"\" C:\\w\\second.txt\"", 3,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\first.txt\"", "C:\\w\\second.txt"}},
+        // The backslash escapes the closing quote, so quoted mode runs on:
+        // a quoted folder with its trailing backslash ends in a quote.
         {"prog \"C:\\dir\\\"", 2, {"prog", "C:\\dir\""}},
+        // Unquoted, the folder arrives whole.
+        {"prog C:\\work\\folder\\", 2, {"prog", "C:\\work\\folder\\"}},
         // Two backslashes give one; the quote after them is an ordinary
         // quote, here the first of a doubled pair inside quoted mode.
         {"prog \"a\\\\\"\" b", 3, {"prog", "a\\\"", "b"}},
@@ -97,6 +143,20 @@ TEST(SplitCommandLine, BlanksAndTabsSeparateArgumentsOutsideQuotes)
         {"prog a  \t b\t", 3, {"prog", "a", "b"}},
         {"prog \"a\tb\"", 2, {"prog", "a\tb"}},
         {"prog a\nb", 2, {"prog", "a\nb"}},
+        // Paths as the shell or a console gives them: a quoted path with
+        // blanks is one argument; unquoted, its blanks separate. The program
+        // refuses every line of more than two arguments.
+        {"\"C:\\Tools\\kiveran.exe\" \"C:\\w\\my documents\\my memo.kv\"", 2,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\my documents\\my memo.kv"}},
+        {"prog \"my documents\\my memo.kv\"", 2, {"prog", "my documents\\my memo.kv"}},
+        {"\"C:\\Tools\\kiveran.exe\" \"C:\\w\\first.txt\" \"C:\\w\\second.txt\"", 3,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\first.txt", "C:\\w\\second.txt"}},
+        {"\"C:\\Tools\\kiveran.exe\" C:\\w\\with blanks\\memo.txt", 3,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\with", "blanks\\memo.txt"}},
+        {"\"C:\\Tools\\kiveran.exe\" C:\\w\\first.txt\tC:\\w\\second.txt", 3,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\first.txt", "C:\\w\\second.txt"}},
+        {"\"C:\\Tools\\kiveran.exe\" C:\\w\\first.txt C:\\w\\second.txt \"C:\\w\\with blanks\\memo.txt\"",
+         4, {"C:\\Tools\\kiveran.exe", "C:\\w\\first.txt", "C:\\w\\second.txt", "C:\\w\\with blanks\\memo.txt"}},
     };
     CheckSplit(rows, sizeof(rows) / sizeof(rows[0]));
 }
@@ -110,6 +170,8 @@ TEST(SplitCommandLine, ProgramNameIsTakenLiterally)
         {"\"C:\\Program Files\\k.exe\" x", 2, {"C:\\Program Files\\k.exe", "x"}},
         // The next argument starts right after the closing quote.
         {"\"prog\"x y", 3, {"prog", "x", "y"}},
+        {"\"C:\\Tools\\kiveran.exe\"C:\\w\\first.txt C:\\w\\second.txt", 3,
+         {"C:\\Tools\\kiveran.exe", "C:\\w\\first.txt", "C:\\w\\second.txt"}},
         // A doubled quote is not special in the name: the name is a, then
         // "b" is an ordinary quoted argument.
         {"\"a\"\"b\" c", 3, {"a", "b", "c"}},
@@ -187,30 +249,6 @@ struct WideSplitRow {
     const char16_t* arguments[kMaxArguments];
 };
 
-template <typename Unit>
-std::basic_string<Unit> Units(const char16_t* text)
-{
-    return std::basic_string<Unit>(text, text + std::char_traits<char16_t>::length(text));
-}
-
-// The UTF-16 form, as char16_t and as wchar_t (UTF-16 on Windows, wider
-// elsewhere, where the same units are simply held in wider ones).
-template <typename Unit>
-void CheckWideSplit(const WideSplitRow& row)
-{
-    std::basic_string<Unit> line = Units<Unit>(row.commandLine);
-    EXPECT_EQ(row.count, CountCommandLineArguments(line.c_str()));
-    Unit output[64];
-    for (int i = 0; i < row.count; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(1, GetCommandLineArgument(line.c_str(), i, output, 64));
-        EXPECT_TRUE(Units<Unit>(row.arguments[i]) == output);
-    }
-    output[0] = '#';
-    EXPECT_EQ(0, GetCommandLineArgument(line.c_str(), row.count, output, 64));
-    EXPECT_EQ(0, (int)output[0]);
-}
-
 // The same scanner without lead bytes: a unit that would be a lead byte in
 // Shift-JIS stands alone, and every 0x005C is a backslash, even right after
 // the character whose Shift-JIS form ends in that byte.
@@ -227,8 +265,8 @@ TEST(SplitCommandLine, Utf16UnitsStandAlone)
     };
     for (const WideSplitRow& row : rows) {
         SCOPED_TRACE(&row - rows);
-        CheckWideSplit<char16_t>(row);
-        CheckWideSplit<wchar_t>(row);
+        CheckSplitInUnits<char16_t>(row.commandLine, row.count, row.arguments);
+        CheckSplitInUnits<wchar_t>(row.commandLine, row.count, row.arguments);
     }
 }
 
@@ -275,6 +313,34 @@ TEST(GetCommandLineArgument, CopiesOnlyWhenTheArgumentFitsWithItsTerminator)
         for (size_t i = row.outputSize; i < sizeof(output); ++i) {
             EXPECT_EQ('#', output[i]) << "byte " << i << " written past the buffer";
         }
+    }
+}
+
+// The program splits its UTF-16 line into a buffer of 260 units (MAX_PATH):
+// an argument fits by its units, whatever its Shift-JIS bytes would take,
+// and one that does not fit is refused whole, never cut to a shorter path.
+TEST(GetCommandLineArgument, Utf16ArgumentFitsByItsUnits)
+{
+    const size_t kProgramBuffer = 260;
+    struct Row {
+        const char* name;
+        std::u16string argument;
+        int result;
+    };
+    const Row rows[] = {
+        {"259 characters", u"C:\\" + std::u16string(256, u'f'), 1},
+        {"260 characters", u"C:\\" + std::u16string(257, u'f'), 0},
+        {"259 double-byte characters", u"C:\\" + std::u16string(256, u'\u8868'), 1},
+        {"260 double-byte characters", u"C:\\" + std::u16string(257, u'\u8868'), 0},
+        {"3000 characters", u"C:\\" + std::u16string(2997, u'x'), 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::u16string line = u"\"C:\\Tools\\kiveran.exe\" \"" + row.argument + u"\"";
+        std::u16string output(kProgramBuffer + 8, u'#');
+        EXPECT_EQ(row.result, GetCommandLineArgument(line.c_str(), 1, &output[0], kProgramBuffer));
+        EXPECT_TRUE(output.substr(0, output.find(u'\0')) == (row.result ? row.argument : u""));
+        EXPECT_TRUE(output.substr(kProgramBuffer) == std::u16string(8, u'#')) << "written past the buffer";
     }
 }
 

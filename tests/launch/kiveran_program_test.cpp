@@ -3,6 +3,7 @@
 #include "common/open_dialog_driver.h"
 #include "common/registry_helpers.h"
 #include "common/window_driver.h"
+#include "common/windows_helpers.h"
 #include "launch/long_paths.h"
 #include "resources/resource_ids.h"
 
@@ -20,44 +21,13 @@ const char kSeveralFilesText[] =
     "ファイルを一つづつドロップしてください。\n\n"
     " 現在のバージョンでは、複数の拡張子に\n"
     "同時に関連づけを行うことはできません。";
-const char kDirectoryCaption[] = "ディレクトリがドロップされました";
 // The drop handler's message for a path it cannot read; its text is its own.
 const char kNotFoundCaption[] = "ファイルが見つかりません";
-const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
 const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
-std::wstring Quoted(const std::wstring& text)
-{
-    return L"\"" + text + L"\"";
-}
 
 std::string ProgramPath()
 {
     return BinFolder() + "kiveran.exe";
-}
-
-// Started with an exact UTF-16 command line, as the shell starts a program
-// for a file whose name code page 932 cannot hold; with token when given.
-Program StartWideProgram(const std::wstring& commandLine, HANDLE token = NULL)
-{
-    Program program;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    std::vector<WCHAR> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    program.started = (token != NULL ? CreateProcessAsUserW(token, NULL, line.data(), NULL, NULL, FALSE, 0, NULL,
-                                                            NULL, &startup, &program.info)
-                                     : CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                                      &program.info)) != FALSE;
-    if (program.started) {
-        WaitForInputIdle(program.info.hProcess, 5000);
-    }
-    return program;
 }
 
 // The UTF-16LE text of a file, empty when there is none.
@@ -70,61 +40,38 @@ std::wstring ReadWideFile(const std::string& path)
     return std::wstring((const wchar_t*)bytes.data(), bytes.size() / sizeof(wchar_t));
 }
 
-std::string Default(const std::string& key)
-{
-    std::string text;
-    return ReadDefault(key, &text) ? text : "<absent>";
-}
-
 std::string Extension(const std::string& path)
 {
     size_t dot = path.find_last_of('.');
     return dot == std::string::npos ? "" : path.substr(dot);
 }
 
-// A started program that is ended if a failed assertion leaves it running.
-struct RunningProgram {
-    Program program;
-    explicit RunningProgram(const std::string& commandLine, const std::string& folder = "")
-        : program(StartProgram(commandLine, folder))
-    {
-    }
-    explicit RunningProgram(const Program& started) : program(started) {}
-    ~RunningProgram()
-    {
-        if (program.started) {
-            FinishProgram(&program, 2000);
-        }
-    }
-    DWORD Id() const { return program.info.dwProcessId; }
-};
-
 struct Outcome {
     std::vector<MessageBoxTexts> windows;  // every window shown, in order
     long exitCode;
 };
 
-// Runs the program, closing each window it shows as soon as it is visible,
-// until the program ends.
+// Runs the program, closing each window it shows as soon as it is visible
+// (with OK where closing is not enough), until the program ends; within one
+// bound in all, after which the program is ended (exit code -1).
 Outcome RunClosingEachWindow(const std::string& commandLine)
 {
     Outcome outcome;
-    RunningProgram run(commandLine);
-    EXPECT_TRUE(run.program.started) << commandLine;
-    DWORD start = GetTickCount();
-    while (run.program.started && !HasExited(run.program) && GetTickCount() - start < 30000) {
-        HWND window = WaitForAnyWindow(run.Id(), 200);
-        if (window == NULL) {
-            continue;
-        }
-        outcome.windows.push_back(ReadMessageBox(window));
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        if (!WaitForWindowGone(window, 3000)) {
+    Program run = StartProgram(commandLine);
+    EXPECT_TRUE(run.started) << commandLine;
+    HWND last = NULL;
+    WaitUntil([&] {
+        HWND window = WaitForAnyWindow(run.Id(), 0);
+        if (window != NULL && window != last) {
+            outcome.windows.push_back(ReadMessageBox(window));
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            last = window;
+        } else if (window != NULL) {
             PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            WaitForWindowGone(window, 3000);
         }
-    }
-    outcome.exitCode = FinishProgram(&run.program, 5000);
+        return HasExited(run);
+    });
+    outcome.exitCode = FinishProgram(&run, 0);
     return outcome;
 }
 
@@ -197,19 +144,19 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
     std::string before = SnapshotClassRoot();
     for (const CommandRow& row : rows) {
         SCOPED_TRACE(row.name + ": " + row.commandLine);
-        RunningProgram run(row.commandLine);
-        ASSERT_TRUE(run.program.started);
+        Program run = StartProgram(row.commandLine);
+        ASSERT_TRUE(run.started);
 
         HWND box = WaitForWindow(kAboutTitle, run.Id());
         ASSERT_NE(nullptr, box);
         EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
         EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
         Sleep(500);
-        EXPECT_FALSE(HasExited(run.program)) << "ended while the About box was open";
+        EXPECT_FALSE(HasExited(run)) << "ended while the About box was open";
         EXPECT_TRUE(IsWindowVisible(box));
 
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run));
         EXPECT_EQ(before, SnapshotClassRoot());
     }
     SetEnvironmentVariableA("KIVERAN_FAKE_RESOURCES_LOG", NULL);
@@ -217,123 +164,69 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
     EXPECT_FALSE(FileExists(calls)) << ReadFileText(calls);
 }
 
+// Two files dropped on the program, as the shell passes them. The other
+// lines of more than one argument are rows of the splitter's tables
+// (SplitCommandLine.*): the program shows this message for any of them.
 TEST(KiveranProgram, SeveralArgumentsAreRefusedWithTheSeveralFilesMessage)
 {
     std::string folder = MakeTempFolder("kvmany");
-    std::string blankFolder = folder + "with blanks\\";
-    ASSERT_TRUE(CreateDirectoryA(blankFolder.c_str(), NULL));
-    std::string blankFile = blankFolder + "memo.txt";
     std::string first = folder + "first.txt";
     std::string second = folder + "second.txt";
-    WriteFileText(blankFile, "x");
     WriteFileText(first, "x");
     WriteFileText(second, "x");
-    std::string program = Quoted(ProgramPath());
-
-    const CommandRow rows[] = {
-        {"unquoted path with blanks", program + " " + blankFile},
-        {"two quoted files", program + " " + Quoted(first) + " " + Quoted(second)},
-        {"two unquoted files", program + " " + first + "\t" + second},
-        {"three files", program + " " + first + " " + second + " " + Quoted(blankFile)},
-        // The first argument starts right after the program name's closing quote.
-        {"argument glued to the program name", program + first + " " + second},
-        // "" inside quotes gives a quote and ends quoted mode, so the blank
-        // separates: two arguments.
-        {"doubled quote before a blank", program + " \"" + first + "\"\" " + second + "\""},
-    };
+    std::string commandLine = Quoted(ProgramPath()) + " " + Quoted(first) + " " + Quoted(second);
     std::string before = SnapshotClassRoot();
-    for (const CommandRow& row : rows) {
-        SCOPED_TRACE(row.name + ": " + row.commandLine);
-        Outcome outcome = RunClosingEachWindow(row.commandLine);
-        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
-        EXPECT_EQ(kSeveralFilesCaption, outcome.windows[0].caption);
-        EXPECT_EQ(kSeveralFilesText, outcome.windows[0].text);
-        EXPECT_EQ(0, outcome.exitCode);
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+
+    Outcome outcome = RunClosingEachWindow(commandLine);
+    ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+    EXPECT_EQ(kSeveralFilesCaption, outcome.windows[0].caption);
+    EXPECT_EQ(kSeveralFilesText, outcome.windows[0].text);
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
+// An argument that names no file the program may take. Here one of 260
+// characters beside a file of 259 that shares them: a cut argument would
+// name that file, which would reach the dialog. The splitter refuses it
+// into the program's buffer of 260, the resolver would too; the other
+// arguments that name nothing are rows of their tables
+// (GetCommandLineArgument.*, ResolveLongPath.*).
 TEST(KiveranProgram, UnusableArgumentEndsTheRunWithoutTouchingTheRegistry)
 {
     std::string folder = MakeTempFolder("kvbad");
-    // Files of 259 and 260 characters sharing their first 259: a cut
-    // argument would name the shorter one, which would reach the dialog.
     std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
     std::string tooLong = fits + "g";
-    // 259 double-byte characters are a path; 260 are not.
-    std::string kanji = MakeDeepPath(folder, "表", MAX_PATH - 1);
-    std::string kanjiTooLong = kanji + "表";
     ASSERT_TRUE(CreateFileWide(fits));
     ASSERT_TRUE(CreateFileWide(tooLong));
-    ASSERT_TRUE(CreateFileWide(kanji));
-    ASSERT_TRUE(CreateFileWide(kanjiTooLong));
-    std::string program = Quoted(ProgramPath());
-
-    struct Row {
-        std::string name;
-        std::string commandLine;
-        std::string caption;
-    };
-    const Row rows[] = {
-        {"empty quoted argument", program + " \"\"", kNotFoundCaption},
-        {"missing file", program + " " + Quoted(folder + "missing.txt"), kNotFoundCaption},
-        {"260 characters naming a file", program + " " + Quoted(tooLong), kNotFoundCaption},
-        // Resolved in UTF-16, the path gets as far as its (missing) extension.
-        {"259 double-byte characters naming a file", program + " " + Quoted(kanji), kNoExtensionCaption},
-        {"260 double-byte characters naming a file", program + " " + Quoted(kanjiTooLong),
-         kNotFoundCaption},
-        {"longer than any path", program + " " + Quoted(folder + std::string(3000, 'x')),
-         kNotFoundCaption},
-        // Unquoted, a folder arrives whole and is refused as a folder. Quoted,
-        // its last backslash escapes the closing quote: the argument ends in
-        // a quote and names nothing.
-        {"folder", program + " " + folder, kDirectoryCaption},
-        {"quoted folder with its trailing backslash", program + " " + Quoted(folder), kNotFoundCaption},
-    };
     std::string before = SnapshotClassRoot();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Outcome outcome = RunClosingEachWindow(row.commandLine);
-        ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
-        EXPECT_EQ(row.caption, outcome.windows[0].caption);
-        EXPECT_EQ(0, outcome.exitCode);
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+
+    Outcome outcome = RunClosingEachWindow(Quoted(ProgramPath()) + " " + Quoted(tooLong));
+    ASSERT_EQ(1u, outcome.windows.size()) << Captions(outcome);
+    EXPECT_EQ(kNotFoundCaption, outcome.windows[0].caption);
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
-// A relative path is read against the current folder: against the desktop,
-// as the shell alone would read it, it would name no file.
-TEST(KiveranProgram, QuotedOrRelativePathRunsTheAssociationDialog)
+// A name typed in a console in the file's folder: it is read against the
+// program's current folder, not against the desktop as the shell alone
+// would read it. Quoted and relative paths are rows of the splitter's and
+// the resolver's tables.
+TEST(KiveranProgram, RelativePathIsReadAgainstTheCurrentFolder)
 {
-    std::string parent = MakeTempFolder("kvone");
-    std::string folder = parent + "my documents\\";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    std::string folder = MakeTempFolder("kvone");
     Association association(folder, UniqueName(".kv"));
-    WriteFileText(folder + "my memo" + association.ext, "x");
     WriteFileText(folder + "memo" + association.ext, "x");
-    struct Row {
-        std::string name;
-        std::string argument;
-        std::string currentFolder;
-    };
-    const Row rows[] = {
-        {"quoted path with blanks", Quoted(folder + "my memo" + association.ext), ""},
-        {"name in the current folder", "memo" + association.ext, folder},
-        {"path from the parent folder", Quoted("my documents\\my memo" + association.ext), parent},
-    };
     std::string before = SnapshotClassRoot();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name + ": " + row.argument);
-        RunningProgram run(Quoted(ProgramPath()) + " " + row.argument, row.currentFolder);
-        OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
-        ASSERT_NE(nullptr, dialog.window);
-        ASSERT_NE(nullptr, dialog.custom);
-        EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
-        PressCancel(dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
-        EXPECT_EQ(before, SnapshotClassRoot());
-    }
+    Program run = StartProgram(Quoted(ProgramPath()) + " memo" + association.ext, folder);
+    OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
+    ASSERT_NE(nullptr, dialog.window);
+    ASSERT_NE(nullptr, dialog.custom);
+    EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
+
+    PressCancel(dialog);
+    EXPECT_EQ(0, FinishProgram(&run));
+    EXPECT_EQ(before, SnapshotClassRoot());
 }
 
 TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
@@ -349,18 +242,18 @@ TEST(KiveranProgram, ShortPathArrivesAtTheDialogInItsLongForm)
     ASSERT_NE(0, lstrcmpiA(association.ext.c_str(), shortExt.c_str())) << shortPath;
     ASSERT_FALSE(KeyExists(shortExt));
 
-    RunningProgram run(Quoted(ProgramPath()) + " " + shortPath);
+    Program run = StartProgram(Quoted(ProgramPath()) + " " + shortPath);
     OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
     ASSERT_NE(nullptr, dialog.window);
     ASSERT_NE(nullptr, dialog.custom);
     // The program of the long extension's type was found for the file.
     EXPECT_EQ("old.exe", GetText(FileNameBox(dialog)));
 
-    ASSERT_TRUE(SelectListedFile(dialog, run.program.info.hProcess, "old.exe"));
+    ASSERT_TRUE(SelectListedFile(dialog, run.info.hProcess, "old.exe"));
     ClickButton(dialog.Control(1042));
     EXPECT_FALSE(IsChecked(dialog.Control(1042)));
     PressOk(dialog);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
 
     // Written under the long extension's type; the short one is unknown.
     EXPECT_EQ(Quoted(association.old) + " \"%1\"",
@@ -376,7 +269,7 @@ TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
     std::string dropped = MakeTempFolder("kvcp") + "memo.kvcp";
     WriteFileText(dropped, "x");
     std::string before = SnapshotClassRoot();
-    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    Program run = StartProgram(Quoted(ProgramPath()) + " " + Quoted(dropped));
     HWND box = WaitForAnyWindow(run.Id());
     ASSERT_NE(nullptr, box);
     // Read in UTF-16: the Japanese comes through whatever the code page.
@@ -386,7 +279,7 @@ TEST(ForeignCodePage, OneMessageInJapaneseAndEnglishThenTheRunEnds)
         EXPECT_NE(nullptr, wcsstr(text, part));
     }
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
     // The one message was all: no dialog followed, nothing was written.
     EXPECT_EQ(before, SnapshotClassRoot());
 }
@@ -428,20 +321,20 @@ TEST(KiveranProgram, NameOutsideCodePage932OpensTheFileNamed)
         std::string shortExt = Extension(std::string(shortForm, shortForm + lstrlenW(shortForm)));
         ASSERT_NE(0, lstrcmpiA(ext.c_str(), shortExt.c_str()));
 
-        RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" "
+        Program run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" "
                                             + Quoted(row.byShortForm ? shortForm : dropped)));
-        ASSERT_TRUE(run.program.started);
+        ASSERT_TRUE(run.started);
         OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
         ASSERT_NE(nullptr, dialog.custom);
         EXPECT_EQ("probe.exe", GetText(FileNameBox(dialog)));
         PressOk(dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run));
 
         EXPECT_EQ(Quoted(probe) + " \"%1\"", Default(type + "\\shell\\open\\command"));
         EXPECT_FALSE(KeyExists(shortExt));
         // The shell started the probe before the program ended; once no probe
         // runs, its log is whole: one line, the dropped file's long path.
-        EXPECT_TRUE(WaitForNoProcessOf(probe));
+        ASSERT_TRUE(WaitForNoProcessOf(probe));
         EXPECT_EQ(Quoted(Widen(probe)) + L" " + Quoted(dropped) + L"\n", ReadWideFile(probe + ".wlog"));
         DeleteTree(ext);
         DeleteTree(type);
@@ -455,12 +348,12 @@ TEST(KiveranProgram, NameOutsideCodePage932OpensTheFileNamed)
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     CloseHandle(file);
     std::string before = SnapshotClassRoot();
-    RunningProgram run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" " + Quoted(dropped)));
+    Program run(StartWideProgram(Quoted(Widen(ProgramPath())) + L" " + Quoted(dropped)));
     HWND box = WaitForAnyWindow(run.Id());
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(kForeignExtensionCaption, ReadMessageBox(box).caption);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
     EXPECT_EQ(before, SnapshotClassRoot());
 }
 
@@ -564,17 +457,17 @@ TEST(KiveranProgram, DroppedFileIsOpenedAsTheSignedInUser)
         Association association(folder + "\\", UniqueName(".kv"));
         std::string dropped = DropForProbe(association);
         HANDLE token = linked ? LinkedToken() : NULL;
-        RunningProgram run(StartWideProgram(Widen(Quoted(ProgramPath()) + " " + Quoted(dropped)), token));
+        Program run = StartWideProgram(Widen(Quoted(ProgramPath()) + " " + Quoted(dropped)), token);
         CloseHandle(token);
         OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
         ASSERT_NE(nullptr, dialog.custom);
         PressOk(dialog);
         // Its handle held until the probe has ended, the program's id still names it.
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(run.program.info.hProcess, 15000));
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(run.info.hProcess, kWaitMs));
         EXPECT_TRUE(WaitForNoProcessOf(association.old));
         std::string parent = linked ? std::to_string(run.Id()) + " kiveran.exe"
                                     : std::to_string(DesktopProcess()) + " explorer.exe";
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        EXPECT_EQ(0, FinishProgram(&run));
         EXPECT_EQ(Quoted(association.old) + " " + Quoted(dropped) + "\nparent " + parent + "\nfolder " + folder + "\n",
                   ReadFileText(association.old + ".log"));
     }
@@ -594,7 +487,7 @@ TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
     std::string dropped = DropForProbe(association);
     SetDefault("https\\shell\\open\\command", Quoted(association.old) + " \"%1\"");
 
-    RunningProgram run(Quoted(ProgramPath()) + " " + Quoted(dropped));
+    Program run = StartProgram(Quoted(ProgramPath()) + " " + Quoted(dropped));
     OpenDialog dialog = WaitForOpenDialog(kDialogTitle, run.Id());
     ASSERT_NE(nullptr, dialog.custom);
     PressOk(dialog);
@@ -602,11 +495,11 @@ TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(kWithheldText, ReadMessageBox(box).text);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run.program));
+    EXPECT_EQ(0, FinishProgram(&run));
     EXPECT_EQ(Quoted(association.old) + " \"%1\"", Default(association.type + "\\shell\\open\\command"));
 
     // The About box stays after its message, so that the address can be read.
-    RunningProgram about(Quoted(ProgramPath()));
+    Program about = StartProgram(Quoted(ProgramPath()));
     box = WaitForWindow(kAboutTitle, about.Id());
     ASSERT_NE(nullptr, box);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_LINK, STN_CLICKED), (LPARAM)GetDlgItem(box, IDC_ABOUT_LINK));
@@ -617,7 +510,7 @@ TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
     EXPECT_TRUE(WaitForWindowGone(message));
     EXPECT_TRUE(IsWindowVisible(box));
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(0, FinishProgram(&about.program));
+    EXPECT_EQ(0, FinishProgram(&about));
 
     EXPECT_TRUE(WaitForNoProcessOf(association.old));
     EXPECT_FALSE(FileExists(association.old + ".log")) << ReadFileText(association.old + ".log");

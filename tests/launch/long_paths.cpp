@@ -1,15 +1,5 @@
 #include "launch/long_paths.h"
 
-#include <vector>
-
-std::wstring Widen(const std::string& text)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, NULL, 0);
-    std::vector<wchar_t> wide(length > 0 ? length : 1);
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), (int)wide.size());
-    return wide.data();
-}
-
 size_t Utf16Length(const std::string& text)
 {
     return Widen(text).size();

@@ -3,12 +3,13 @@
 #ifndef KIVERAN_TESTS_LAUNCH_LONG_PATHS_H
 #define KIVERAN_TESTS_LAUNCH_LONG_PATHS_H
 
+#include "common/windows_helpers.h"
+
 #include <windows.h>
 
 #include <string>
 
-// The UTF-16 form of an ANSI (code page 932) text, and its length.
-std::wstring Widen(const std::string& text);
+// The length of a code page 932 text in UTF-16 characters.
 size_t Utf16Length(const std::string& text);
 
 // Create through the UTF-16 entry points, which take paths that the ANSI

@@ -100,6 +100,8 @@ TEST(ResolveLongPath, ShortFormResolvesToTheLongFullPath)
         {"short path", shortFile, file},
         {"short folder, long name", shortFolder + "\\longname.longext", file},
         {"short folder", shortFolder, subfolder},
+        // As an unquoted folder arrives.
+        {"folder with its trailing backslash", subfolder + "\\", subfolder},
     });
 }
 
@@ -128,6 +130,7 @@ TEST(ResolveLongPath, UnparseableArgumentGivesZeroAndEmptyOutput)
     // last backslash.
     std::string quotedFolderForm = folder.substr(0, folder.size() - 1) + "\"";
     CheckRows({
+        {"empty", "", ""},
         {"missing file", folder + "missing.txt", ""},
         {"missing folder", folder + "missing\\memo.txt", ""},
         {"quote for the last backslash", quotedFolderForm, ""},
@@ -144,6 +147,11 @@ TEST(ResolveLongPath, RelativePathIsCompletedAgainstTheCurrentFolder)
     std::string file = folder + "sub\\longname.longext";
     ASSERT_TRUE(CreateDirectoryA((folder + "sub").c_str(), NULL));
     WriteFileText(file, "x");
+    std::string here = folder + "memo.longext";
+    WriteFileText(here, "x");
+    std::string blanks = folder + "my documents\\my memo.longext";
+    ASSERT_TRUE(CreateDirectoryA((folder + "my documents").c_str(), NULL));
+    WriteFileText(blanks, "x");
     std::string shortName = ShortForm(file).substr(ShortForm(file).find_last_of('\\') + 1);
     ASSERT_NE("longname.longext", shortName);
     std::string fits = MakeDeepPath(folder, "f", MAX_PATH - 1);
@@ -153,7 +161,9 @@ TEST(ResolveLongPath, RelativePathIsCompletedAgainstTheCurrentFolder)
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
     CheckRows({
+        {"name", "memo.longext", here},
         {"folder and name", "sub\\longname.longext", file},
+        {"folder and name with blanks", "my documents\\my memo.longext", blanks},
         {"dot", ".\\sub\\longname.longext", file},
         {"dot dot", "..\\" + folder.substr(parent.size()) + "sub\\longname.longext", file},
         {"short name", "sub\\" + shortName, file},
@@ -197,6 +207,7 @@ TEST(ResolveLongPath, ArgumentOfMoreThan259CharactersIsRefused)
         {"259 characters", fits, fits},
         {"260 characters naming a file", tooLong, ""},
         {"600 characters", fits + std::string(341, 'x'), ""},
+        {"3000 characters", fits + std::string(2741, 'x'), ""},
         {"259 double-byte characters", kanji, kanji},
         {"260 double-byte characters naming a file", kanjiTooLong, ""},
         {"short form of 300 characters", std::string(shortLonger, shortLonger + shortLength), ""},

@@ -16,14 +16,19 @@ if(KIVERAN_WINDOWS)
     ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
   target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
   add_dependencies(kiveran_program_tests kiveran probe fake_rsrc32 fake_version)
+  # Every wait of these tests is bounded by kWaitMs (a minute,
+  # tests/common/waits.h). One test chains at most two waits that can each
+  # run out without ending it (a window, then the program's end); two more
+  # minutes for its own work on a busy machine. The same for the code page
+  # test below.
   gtest_discover_tests(kiveran_program_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    TEST_FILTER -ForeignCodePage.*:DesktopGone.* PROPERTIES TIMEOUT 180 LABELS program)
+    TEST_FILTER -ForeignCodePage.*:DesktopGone.* PROPERTIES TIMEOUT 240 LABELS program)
   # Under another ANSI code page: Wine takes it from the locale a program is
   # started in (1252 for English), and the program it starts keeps it.
   add_test(NAME ForeignCodePage.OneMessageInJapaneseAndEnglishThenTheRunEnds
     COMMAND kiveran_program_tests --gtest_filter=ForeignCodePage.*)
   set_tests_properties(ForeignCodePage.OneMessageInJapaneseAndEnglishThenTheRunEnds PROPERTIES
-    ENVIRONMENT "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8" TIMEOUT 120 LABELS program)
+    ENVIRONMENT "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8" TIMEOUT 240 LABELS program)
   list(APPEND KIVERAN_CHECKED_BINARIES kiveran kiveran_program_tests)
   # With the desktop ended: its shell-windows object stays unreachable until
   # the server ends, so in a Wine session of its own, of the build's edition.
