@@ -1,6 +1,5 @@
 #include "about/about_contents.h"
 
-#include <shellapi.h>
 #include <stdlib.h>
 
 #include "about/about_config.h"
@@ -116,13 +115,12 @@ static void SetControlText(HWND dialog, int control, const char* text)
     SetWindowTextA(GetDlgItem(dialog, control), text);
 }
 
-static void FillAboutItems(HWND dialog, HICON programIcon, const AboutTexts* texts,
-                           const char* resources)
+static void FillAboutItems(HWND dialog, const AboutTexts* texts, const char* resources)
 {
     UINT32 flags = g_aboutConfig.flags;
     if (flags & ABOUT_ICON) {
-        // A copy of the box's own large icon: the same image, without asking
-        // the shell to extract it from the file a second time.
+        // A copy of the box's own large icon, which the control then owns.
+        HICON programIcon = (HICON)SendMessageA(dialog, WM_GETICON, ICON_BIG, 0);
         SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON,
                      (WPARAM)CopyIcon(programIcon), 0);
     }
@@ -154,15 +152,13 @@ BOOL InitAboutContents(HWND dialog)
     int system = 0;
 
     resources[0] = '\0';
+    SetModuleIcons(dialog, GetModuleHandleA(NULL));
     GetModulePath(path);
-    HICON programIcon = GetFileIcon(path, 0);
-    SetWindowIcon(dialog, ICON_BIG, programIcon);
-    SetWindowIcon(dialog, ICON_SMALL, GetFileIcon(path, SHGFI_SMALLICON));
     ReadVersionTexts(path, &texts);
     if (GetFreeSystemResources(&system, NULL, NULL)) {
         ComposeResourcesLine(resources, system);
     }
-    FillAboutItems(dialog, programIcon, &texts, resources);
+    FillAboutItems(dialog, &texts, resources);
     return TRUE;
 }
 

@@ -133,7 +133,7 @@ static void ShowText(HWND dialog, int id, const StoredValue* stored, const char*
 static void OnInitDone(HWND dialog)
 {
     HWND openDialog = GetParent(dialog);
-    SetWindowIcon(openDialog, ICON_BIG, GetModuleIcon(GetModuleHandleA(NULL), 0));
+    SetModuleIcons(openDialog, GetModuleHandleA(NULL));
     SendMessageA(openDialog, CDM_SETCONTROLTEXT, IDOK, (LPARAM)kOkText);
     CheckButton(dialog, IDC_RUN_AFTER, g_dialogRequest.runAfter);
     CheckButton(dialog, IDC_QUOTE_FILE_NAME, g_dialogRequest.quoteFileName);
