@@ -87,23 +87,34 @@ int GetFreeSystemResources(int* system, int* gdi, int* user)
     return 1;
 }
 
-// The strings of the file's version block and the texts composed from them;
-// every text empty when the file has no readable block, or when the system's
-// version library cannot be had.
-static void ReadVersionTexts(const char* path, AboutTexts* texts)
+// The strings of the program file's version block that the items of flags
+// show, and the texts composed from them; every text empty when the file has
+// no readable block, or when the system's version library cannot be had. A
+// box that shows no text reads no block.
+static void ReadVersionTexts(UINT32 flags, AboutTexts* texts)
 {
+    char path[MAX_PATH];
     VersionLibrary library;
     DWORD* translation = NULL;
     ClearAboutTexts(texts);
-    if (!LoadVersionLibrary(&library)) {
+    if (!(flags & (ABOUT_TITLE | ABOUT_VERSION | ABOUT_COMPANY | ABOUT_COPYRIGHT)) ||
+        !GetModulePath(path) || !LoadVersionLibrary(&library)) {
         return;
     }
     void* block = LoadOwnVersionInfo(&library, path, &translation);
     if (block != NULL) {
-        QueryVersionString(&library, texts->company, block, *translation, "CompanyName");
-        QueryVersionString(&library, texts->copyright, block, *translation, "LegalCopyright");
-        QueryVersionString(&library, texts->version, block, *translation, "ProductVersion");
-        QueryVersionString(&library, texts->description, block, *translation, "FileDescription");
+        if (flags & ABOUT_COMPANY) {
+            QueryVersionString(&library, texts->company, block, *translation, "CompanyName");
+        }
+        if (flags & ABOUT_COPYRIGHT) {
+            QueryVersionString(&library, texts->copyright, block, *translation, "LegalCopyright");
+        }
+        if (flags & ABOUT_VERSION) {
+            QueryVersionString(&library, texts->version, block, *translation, "ProductVersion");
+        }
+        if (flags & (ABOUT_TITLE | ABOUT_VERSION)) {
+            QueryVersionString(&library, texts->description, block, *translation, "FileDescription");
+        }
         ComposeAboutTexts(texts);
         free(block);
     }
@@ -146,15 +157,13 @@ static void FillAboutItems(HWND dialog, const AboutTexts* texts, const char* res
 
 BOOL InitAboutContents(HWND dialog)
 {
-    char path[MAX_PATH];
     char resources[ABOUT_RESOURCES_SIZE];
     AboutTexts texts;
     int system = 0;
 
     resources[0] = '\0';
     SetModuleIcons(dialog, GetModuleHandleA(NULL));
-    GetModulePath(path);
-    ReadVersionTexts(path, &texts);
+    ReadVersionTexts(g_aboutConfig.flags, &texts);
     if (GetFreeSystemResources(&system, NULL, NULL)) {
         ComposeResourcesLine(resources, system);
     }
