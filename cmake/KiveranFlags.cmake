@@ -34,6 +34,30 @@ if(KIVERAN_WINDOWS)
     _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0501 __USE_MINGW_ANSI_STDIO=0)
 endif()
 
+# The program's own code (kiveran_portable, kiveran_core and the program's
+# objects) is optimised for size, without the padding that aligns data beyond
+# what the ABI asks, and carries its intermediate code beside the machine
+# code: the program is linked with link-time optimisation, which drops every
+# function it does not call (also on the 64-bit edition, where the default
+# linker script keeps each function that a .pdata entry points at), while
+# every other link uses the machine code. GCC 12 stops with an internal error
+# (binds_to_current_def_p) when it optimises the GoogleTest programs at link
+# time, and it does so whenever a link is given intermediate code without
+# -fno-lto: hence -fno-lto on every link but the program's.
+add_library(kiveran_program_flags INTERFACE)
+if(KIVERAN_WINDOWS)
+  include(CheckCXXCompilerFlag)
+  check_cxx_compiler_flag(-Oz KIVERAN_HAS_OZ)
+  if(KIVERAN_HAS_OZ)
+    set(KIVERAN_PROGRAM_OPTIMISATION -Oz -malign-data=abi)
+  else()
+    set(KIVERAN_PROGRAM_OPTIMISATION -Os -malign-data=abi)
+  endif()
+  target_compile_options(kiveran_program_flags INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:${KIVERAN_PROGRAM_OPTIMISATION} -flto -ffat-lto-objects>)
+  add_link_options(-fno-lto)
+endif()
+
 # Test code: the same charset and warnings, with exceptions (GoogleTest).
 add_library(kiveran_test_flags INTERFACE)
 target_compile_options(kiveran_test_flags INTERFACE
