@@ -16,9 +16,11 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_compile_options(kiveran_flags INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables -fomit-frame-pointer>)
 endif()
-# A section a function, so that the link's --gc-sections drops what the
-# program does not call (such as the forms of the command-line splitter
-# that only the tests use).
+# A section a function, so that a link's --gc-sections drops what it does
+# not call (such as the forms of the command-line splitter that only the
+# tests use); on the 64-bit edition, whose default linker script keeps every
+# function that a .pdata entry points at, only the program's link-time
+# optimisation below leaves them out.
 if(WIN32)
   target_compile_options(kiveran_flags INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections>)

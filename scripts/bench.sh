@@ -53,10 +53,10 @@ for preset in mingw mingw64; do
   exe="build/$preset/bin/kiveran.exe"
   size=$(stat -c %s "$exe")
   name="kiveran.exe (${edition[$preset]})"
-  printf '%-34s %s bytes (%.1f KiB, target at most %d KiB)\n' "$name size" "$size" \
+  printf '%-38s %s bytes (%.1f KiB, target at most %d KiB)\n' "$name size" "$size" \
     "$(awk -v s="$size" 'BEGIN { print s / 1024 }')" $((limit[$preset] / 1024))
-  printf '%-34s %s\n' "$name imports" "$(imports "${triple[$preset]}" "$exe")"
-  printf '%-34s %s\n' "$name protections" "$(protections "${triple[$preset]}" "$exe")"
+  printf '%-38s %s\n' "$name imports" "$(imports "${triple[$preset]}" "$exe")"
+  printf '%-38s %s\n' "$name protections" "$(protections "${triple[$preset]}" "$exe")"
 done
 
 # The editions this host runs: both where it executes 32-bit programs, else
@@ -100,9 +100,9 @@ report() {
   local lines=$2 program_ms floor_ms
   program_ms=$(awk '{ print $2 }' <<<"$lines" | median)
   floor_ms=$(awk '{ print $3 }' <<<"$lines" | median)
-  printf '%-34s %s ms\n' "$3, median" "$program_ms"
-  printf '%-34s %s ms\n' "$1, median" "$floor_ms"
-  printf '%-34s %.2f (target at most %s)\n' "$3 ratio" \
+  printf '%-38s %s ms\n' "$3, median" "$program_ms"
+  printf '%-38s %s ms\n' "$1, median" "$floor_ms"
+  printf '%-38s %.2f (target at most %s)\n' "$3 ratio" \
     "$(awk -v a="$program_ms" -v b="$floor_ms" 'BEGIN { print a / b }')" "$4"
 }
 
@@ -111,7 +111,7 @@ for preset in "${timed[@]}"; do
   if [ "$preset" = mingw64 ]; then session=(--win64); fi
   bin=$(cd "build/$preset/bin" && pwd)
   for floor in bench_floor bench_open_floor; do
-    printf '%-34s %s\n' "$floor.exe (${edition[$preset]}) imports" \
+    printf '%-38s %s\n' "$floor.exe (${edition[$preset]}) imports" \
       "$(imports "${triple[$preset]}" "$bin/$floor.exe")"
   done
   times=$(tests/rig/wine-session.sh "${session[@]}" bash -c 'measure "$@"' measure "$bin" "$rounds")
@@ -123,7 +123,7 @@ for preset in "${timed[@]}"; do
     exit 1
   fi
 
-  printf '%-34s %s (%s)\n' "timed edition" "${edition[$preset]}" "$rounds rounds, alternating"
+  printf '%-38s %s (%s)\n' "timed edition" "${edition[$preset]}" "$rounds rounds, alternating"
   report "floor" "$(grep '^about ' <<<"$times")" "About box" 0.95
   report "Open dialog floor" "$(grep '^association ' <<<"$times")" "association dialog" 1.00
 done
