@@ -1,12 +1,13 @@
 // Times programs from their start to their first visible top-level window,
-// under Wine or Windows. For each round it starts each program in turn,
+// under Wine or Windows. For each round it starts each command in turn,
 // polls for the window, closes it and waits for the program to end.
 //
-//   time_to_window ROUNDS PROGRAM...
+//   time_to_window ROUNDS COMMAND...
 //
-// Prints one line per round with the milliseconds of each program, in the
-// order given; a window that never came prints -1. One warm-up round is run
-// first and not printed.
+// Each COMMAND is a whole command line, the program's path quoted as needed
+// and its arguments after it. Prints one line per round with the
+// milliseconds of each command, in the order given; a window that never came
+// prints -1. One warm-up round is run first and not printed.
 #include <windows.h>
 
 #include <stdio.h>
@@ -57,10 +58,10 @@ void CloseAndWait(HANDLE process, HWND window)
 
 // Milliseconds from CreateProcess to the first visible window, -1 if none
 // came within 30 s.
-double Measure(const char* program)
+double Measure(const char* command)
 {
-    char commandLine[MAX_PATH + 3];
-    snprintf(commandLine, sizeof(commandLine), "\"%s\"", program);
+    char commandLine[2 * MAX_PATH + 8];
+    snprintf(commandLine, sizeof(commandLine), "%s", command);
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof(startup));
     startup.cb = sizeof(startup);
@@ -69,7 +70,7 @@ double Measure(const char* program)
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info)) {
-        fprintf(stderr, "time_to_window: cannot start %s\n", program);
+        fprintf(stderr, "time_to_window: cannot start %s\n", command);
         return -1;
     }
     HWND window = NULL;
@@ -98,7 +99,7 @@ double Measure(const char* program)
 int main(int argc, char** argv)
 {
     if (argc < 3 || atoi(argv[1]) < 1) {
-        fprintf(stderr, "usage: time_to_window ROUNDS PROGRAM...\n");
+        fprintf(stderr, "usage: time_to_window ROUNDS COMMAND...\n");
         return 2;
     }
     int rounds = atoi(argv[1]);

@@ -16,9 +16,11 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_compile_options(kiveran_flags INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-fno-asynchronous-unwind-tables -fno-unwind-tables -fomit-frame-pointer>)
 endif()
-# A section a function, so that the link's --gc-sections drops what the
-# program does not call (such as the forms of the command-line splitter
-# that only the tests use).
+# A section a function, so that a link's --gc-sections drops what it does
+# not call (such as the forms of the command-line splitter that only the
+# tests use); on the 64-bit edition, whose default linker script keeps every
+# function that a .pdata entry points at, only the program's link-time
+# optimisation below leaves them out.
 if(WIN32)
   target_compile_options(kiveran_flags INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections>)
@@ -32,6 +34,30 @@ if(KIVERAN_WINDOWS)
   # with 0x0400, and the value only keeps the newer declarations out.
   target_compile_definitions(kiveran_flags INTERFACE
     _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0501 __USE_MINGW_ANSI_STDIO=0)
+endif()
+
+# The program's own code (kiveran_portable, kiveran_core and the program's
+# objects) is optimised for size, without the padding that aligns data beyond
+# what the ABI asks, and carries its intermediate code beside the machine
+# code: the program is linked with link-time optimisation, which drops every
+# function it does not call (also on the 64-bit edition, where the default
+# linker script keeps each function that a .pdata entry points at), while
+# every other link uses the machine code. GCC 12 stops with an internal error
+# (binds_to_current_def_p) when it optimises the GoogleTest programs at link
+# time, and it does so whenever a link is given intermediate code without
+# -fno-lto: hence -fno-lto on every link but the program's.
+add_library(kiveran_program_flags INTERFACE)
+if(KIVERAN_WINDOWS)
+  include(CheckCXXCompilerFlag)
+  check_cxx_compiler_flag(-Oz KIVERAN_HAS_OZ)
+  if(KIVERAN_HAS_OZ)
+    set(KIVERAN_PROGRAM_OPTIMISATION -Oz -malign-data=abi)
+  else()
+    set(KIVERAN_PROGRAM_OPTIMISATION -Os -malign-data=abi)
+  endif()
+  target_compile_options(kiveran_program_flags INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:${KIVERAN_PROGRAM_OPTIMISATION} -flto -ffat-lto-objects>)
+  add_link_options(-fno-lto)
 endif()
 
 # Test code: the same charset and warnings, with exceptions (GoogleTest).

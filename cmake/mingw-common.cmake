@@ -7,6 +7,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${KIVERAN_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KIVERAN_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${KIVERAN_MINGW_TRIPLE}-windres)
+# The compiler's own archiver, which indexes the intermediate code that the
+# program's link-time optimisation reads from the libraries.
+set(CMAKE_AR ${KIVERAN_MINGW_TRIPLE}-gcc-ar-posix)
+set(CMAKE_RANLIB ${KIVERAN_MINGW_TRIPLE}-gcc-ranlib-posix)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${KIVERAN_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

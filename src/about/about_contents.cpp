@@ -1,6 +1,5 @@
 #include "about/about_contents.h"
 
-#include <shellapi.h>
 #include <stdlib.h>
 
 #include "about/about_config.h"
@@ -88,23 +87,34 @@ int GetFreeSystemResources(int* system, int* gdi, int* user)
     return 1;
 }
 
-// The strings of the file's version block and the texts composed from them;
-// every text empty when the file has no readable block, or when the system's
-// version library cannot be had.
-static void ReadVersionTexts(const char* path, AboutTexts* texts)
+// The strings of the program file's version block that the items of flags
+// show, and the texts composed from them; every text empty when the file has
+// no readable block, or when the system's version library cannot be had. A
+// box that shows no text reads no block.
+static void ReadVersionTexts(UINT32 flags, AboutTexts* texts)
 {
+    char path[MAX_PATH];
     VersionLibrary library;
     DWORD* translation = NULL;
     ClearAboutTexts(texts);
-    if (!LoadVersionLibrary(&library)) {
+    if (!(flags & (ABOUT_TITLE | ABOUT_VERSION | ABOUT_COMPANY | ABOUT_COPYRIGHT)) ||
+        !GetModulePath(path) || !LoadVersionLibrary(&library)) {
         return;
     }
     void* block = LoadOwnVersionInfo(&library, path, &translation);
     if (block != NULL) {
-        QueryVersionString(&library, texts->company, block, *translation, "CompanyName");
-        QueryVersionString(&library, texts->copyright, block, *translation, "LegalCopyright");
-        QueryVersionString(&library, texts->version, block, *translation, "ProductVersion");
-        QueryVersionString(&library, texts->description, block, *translation, "FileDescription");
+        if (flags & ABOUT_COMPANY) {
+            QueryVersionString(&library, texts->company, block, *translation, "CompanyName");
+        }
+        if (flags & ABOUT_COPYRIGHT) {
+            QueryVersionString(&library, texts->copyright, block, *translation, "LegalCopyright");
+        }
+        if (flags & ABOUT_VERSION) {
+            QueryVersionString(&library, texts->version, block, *translation, "ProductVersion");
+        }
+        if (flags & (ABOUT_TITLE | ABOUT_VERSION)) {
+            QueryVersionString(&library, texts->description, block, *translation, "FileDescription");
+        }
         ComposeAboutTexts(texts);
         free(block);
     }
@@ -116,13 +126,12 @@ static void SetControlText(HWND dialog, int control, const char* text)
     SetWindowTextA(GetDlgItem(dialog, control), text);
 }
 
-static void FillAboutItems(HWND dialog, HICON programIcon, const AboutTexts* texts,
-                           const char* resources)
+static void FillAboutItems(HWND dialog, const AboutTexts* texts, const char* resources)
 {
     UINT32 flags = g_aboutConfig.flags;
     if (flags & ABOUT_ICON) {
-        // A copy of the box's own large icon: the same image, without asking
-        // the shell to extract it from the file a second time.
+        // A copy of the box's own large icon, which the control then owns.
+        HICON programIcon = (HICON)SendMessageA(dialog, WM_GETICON, ICON_BIG, 0);
         SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON,
                      (WPARAM)CopyIcon(programIcon), 0);
     }
@@ -148,21 +157,17 @@ static void FillAboutItems(HWND dialog, HICON programIcon, const AboutTexts* tex
 
 BOOL InitAboutContents(HWND dialog)
 {
-    char path[MAX_PATH];
     char resources[ABOUT_RESOURCES_SIZE];
     AboutTexts texts;
     int system = 0;
 
     resources[0] = '\0';
-    GetModulePath(path);
-    HICON programIcon = GetFileIcon(path, 0);
-    SetWindowIcon(dialog, ICON_BIG, programIcon);
-    SetWindowIcon(dialog, ICON_SMALL, GetFileIcon(path, SHGFI_SMALLICON));
-    ReadVersionTexts(path, &texts);
+    SetModuleIcons(dialog, GetModuleHandleA(NULL));
+    ReadVersionTexts(g_aboutConfig.flags, &texts);
     if (GetFreeSystemResources(&system, NULL, NULL)) {
         ComposeResourcesLine(resources, system);
     }
-    FillAboutItems(dialog, programIcon, &texts, resources);
+    FillAboutItems(dialog, &texts, resources);
     return TRUE;
 }
 

@@ -11,8 +11,8 @@
 // program's icons. Returns TRUE: the dialog manager sets the default focus.
 BOOL InitAboutContents(HWND dialog);
 
-// Destroys the icons that InitAboutContents handed to the box (the shell
-// gives each caller a copy of its own). Called as the box is destroyed.
+// Destroys the icons that InitAboutContents handed to the box (loaded for it
+// alone, never shared). Called as the box is destroyed.
 void ReleaseAboutIcons(HWND dialog);
 
 // The version block of the file at path, read with library's functions, in

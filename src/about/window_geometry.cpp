@@ -52,9 +52,10 @@ void PlaceNearCursor(HWND window)
     PlacementPoint at;
     at.x = cursor.x;
     at.y = cursor.y;
+    RECT rect = GetWindowOrScreenRect(window);
     PlacementSize size;
-    size.width = RectWidth(window);
-    size.height = RectHeight(window);
+    size.width = rect.right - rect.left;
+    size.height = rect.bottom - rect.top;
     RECT work = GetWorkArea(cursor);
     PlacementRect workArea;
     workArea.left = work.left;

@@ -190,7 +190,7 @@ static void CheckButton(HWND dialog, int id, int checked)
 static void OnInitDone(HWND dialog)
 {
     HWND openDialog = GetParent(dialog);
-    SetWindowIcon(openDialog, ICON_BIG, GetModuleIcon(GetModuleHandleA(NULL), 0));
+    SetModuleIcons(openDialog, GetModuleHandleA(NULL));
     SendMessageA(openDialog, CDM_SETCONTROLTEXT, IDOK, (LPARAM)kOkText);
     CheckButton(dialog, IDC_RUN_AFTER, g_dialogRequest.runAfter);
     CheckButton(dialog, IDC_QUOTE_FILE_NAME, g_dialogRequest.quoteFileName);

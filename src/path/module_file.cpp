@@ -7,11 +7,11 @@
 // Read in UTF-16 and converted exactly, else its short form: the A form would
 // name a substitute of a folder such as C:\Users\Zo\u00eb. A result as long
 // as the buffer was cut (and left unterminated).
-static int GetModuleFilePath(HMODULE module, char* buffer)
+int GetModulePath(char* buffer)
 {
     WCHAR path[MAX_PATH];
     WCHAR shortPath[MAX_PATH];
-    DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
     buffer[0] = '\0';
     if (length == 0 || length >= MAX_PATH) {
         return 0;
@@ -21,11 +21,6 @@ static int GetModuleFilePath(HMODULE module, char* buffer)
     }
     length = GetShortPathNameW(path, shortPath, MAX_PATH);
     return length > 0 && length < MAX_PATH && WideToProgramText(shortPath, buffer, MAX_PATH);
-}
-
-int GetModulePath(char* buffer)
-{
-    return GetModuleFilePath(NULL, buffer);
 }
 
 HICON GetFileIcon(const char* path, UINT flags)
@@ -38,16 +33,20 @@ HICON GetFileIcon(const char* path, UINT flags)
     return info.hIcon;
 }
 
-HICON GetModuleIcon(HMODULE module, UINT flags)
+HICON GetModuleIcon(HMODULE module, WPARAM which)
 {
-    char path[MAX_PATH];
-    if (!GetModuleFilePath(module, path)) {
-        return NULL;
-    }
-    return GetFileIcon(path, flags);
+    int width = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    int height = GetSystemMetrics(which == ICON_BIG ? SM_CYICON : SM_CYSMICON);
+    return (HICON)LoadImageA(module, "IDI_ICON", IMAGE_ICON, width, height, LR_DEFAULTCOLOR);
 }
 
 void SetWindowIcon(HWND window, WPARAM which, HICON icon)
 {
     SendMessageA(window, WM_SETICON, which, (LPARAM)icon);
+}
+
+void SetModuleIcons(HWND window, HMODULE module)
+{
+    SetWindowIcon(window, ICON_BIG, GetModuleIcon(module, ICON_BIG));
+    SetWindowIcon(window, ICON_SMALL, GetModuleIcon(module, ICON_SMALL));
 }

@@ -1,4 +1,5 @@
-// The program file's own path and the shell icons of files.
+// The program file's own path, the shell icons of files and a module's own
+// icon from its resources.
 #ifndef KIVERAN_PATH_MODULE_FILE_H
 #define KIVERAN_PATH_MODULE_FILE_H
 
@@ -13,10 +14,17 @@ int GetModulePath(char* buffer);
 // shell gives none.
 HICON GetFileIcon(const char* path, UINT flags);
 
-// The same for the file of a loaded module; null when its path is unknown.
-HICON GetModuleIcon(HMODULE module, UINT flags);
+// The icon group IDI_ICON of a loaded module at the size the system asks
+// for: which is ICON_BIG (SM_CXICON by SM_CYICON) or ICON_SMALL (SM_CXSMICON
+// by SM_CYSMICON). Not shared: the caller, or the window it is handed to,
+// owns it and destroys it. Null when the module has no such group.
+HICON GetModuleIcon(HMODULE module, WPARAM which);
 
 // Hands an icon to a window: which is ICON_BIG or ICON_SMALL.
 void SetWindowIcon(HWND window, WPARAM which, HICON icon);
+
+// Hands a window that has no icons yet the module's large and small icons
+// (GetModuleIcon), which are then the window's to destroy.
+void SetModuleIcons(HWND window, HMODULE module);
 
 #endif

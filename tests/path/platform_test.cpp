@@ -1,4 +1,8 @@
 // The path helpers against Windows itself.
+// GetIconInfoExA, which names where an icon was loaded from, is declared
+// from Windows Vista on only.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600
 #include "path/module_file.h"
 #include "path/sjis_path.h"
 
@@ -81,6 +85,39 @@ TEST(GetModuleIcon, FollowsTheModulesFile)
 {
     EXPECT_NE(nullptr, GetModuleIcon(GetModuleHandleA(NULL), 0));
     EXPECT_EQ(nullptr, GetModuleIcon((HMODULE)(ULONG_PTR)0x12340000, 0));
+
+    // A window given the module's icons shows the program's own group, each
+    // at the size of the system's metrics.
+    char path[MAX_PATH];
+    ASSERT_NE(0u, GetModuleFileNameA(NULL, path, MAX_PATH));
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, window);
+    SetModuleIcons(window, GetModuleHandleA(NULL));
+    struct Row {
+        WPARAM which;
+        int width;
+        int height;
+    };
+    const Row rows[] = {
+        {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
+        {ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.which == ICON_BIG ? "large" : "small");
+        ICONINFOEXA info = {};
+        info.cbSize = sizeof(info);
+        ASSERT_TRUE(GetIconInfoExA((HICON)SendMessageA(window, WM_GETICON, row.which, 0), &info));
+        BITMAP colour = {};
+        ASSERT_NE(nullptr, info.hbmColor);
+        GetObjectA(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(row.width, colour.bmWidth);
+        EXPECT_EQ(row.height, colour.bmHeight);
+        EXPECT_STRCASEEQ(path, info.szModName);
+        EXPECT_STREQ("IDI_ICON", info.szResName);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+    }
+    DestroyWindow(window);
 }
 
 TEST(SetWindowIcon, HandsTheIconToTheWindow)

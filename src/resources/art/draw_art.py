@@ -123,6 +123,89 @@ ICON_16 = [
     ".......KKKKKKKKK",
 ]
 
+# Program icon, 24 x 24, for 150 % scaling's small icon: the 32-pixel picture
+# at three quarters (a two-pixel arrow, five text lines, two list items).
+ICON_24 = [
+    "........................",
+    ".KKKKKKK................",
+    ".KWWWWWKK...............",
+    ".KWDDDWKLK..............",
+    ".KWWWWWKKKKKKKKKKKKK....",
+    ".KWWWWWWWWKGGGGGGGGK....",
+    ".KWDDDDDDWKGGGGGGGGK....",
+    ".KWWWWWWWWKKKKKKKGGK....",
+    ".KWDDDDWWWK...KKKGGKKK..",
+    ".KWWWWWWWWK...KGGGGGGK..",
+    ".KWDDDDDDWK....KGGGGK...",
+    ".KWWWWWWWWK.....KGGK....",
+    ".KWDDDDDWWK......KK.....",
+    ".KWWWWWWWWK.KKKKKKKKKKKK",
+    ".KWDDDWWWWK.KbYYbbbbLLbK",
+    ".KWWWWWWWWK.KbYYbbbbLLbK",
+    ".KWWWWWWWWK.KLLLLLLLLLLK",
+    ".KKKKKKKKKK.KLDDDDDDDWLK",
+    "............KLDWBBWDDWLK",
+    "............KLDWWWWWWWLK",
+    "............KLDWRRWDWWLK",
+    "............KLWWWWWWWWLK",
+    "............KLLLLLLLLLLK",
+    "............KKKKKKKKKKKK",
+]
+
+# Program icon, 48 x 48, for 150 % scaling's large icon: the 32-pixel picture
+# at one and a half times (a three-pixel arrow, text lines three rows apart,
+# three-pixel list marks).
+ICON_48 = [
+    "................................................",
+    ".KKKKKKKKKKKKKKK................................",
+    ".KWWWWWWWWWWWWWKK...............................",
+    ".KWWWWWWWWWWWWWKLK..............................",
+    ".KWWDDDDDDDDWWWKLLK.............................",
+    ".KWWWWWWWWWWWWWKLLLK............................",
+    ".KWWWWWWWWWWWWWKLLLLK...........................",
+    ".KWWWWWWWWWWWWWKKKKKKK..........................",
+    ".KWWWWWWWWWWWWWWWWWWWKKKKKKKKKKKKKKKKK..........",
+    ".KWWWWWWWWWWWWWWWWWWWKGGGGGGGGGGGGGGGK..........",
+    ".KWWDDDDDDDDDDDDDDDWWKGGGGGGGGGGGGGGGK..........",
+    ".KWWWWWWWWWWWWWWWWWWWKGGGGGGGGGGGGGGGK..........",
+    ".KWWWWWWWWWWWWWWWWWWWKKKKKKKKKKKKKGGGK..........",
+    ".KWWDDDDDDDDDDDWWWWWWK...........KGGGK..........",
+    ".KWWWWWWWWWWWWWWWWWWWK...........KGGGK..........",
+    ".KWWWWWWWWWWWWWWWWWWWK...........KGGGK..........",
+    ".KWWDDDDDDDDDDDDDDDWWK......KKKKKKGGGKKKKKK.....",
+    ".KWWWWWWWWWWWWWWWWWWWK......KGGGGGGGGGGGGGK.....",
+    ".KWWWWWWWWWWWWWWWWWWWK.......KGGGGGGGGGGGK......",
+    ".KWWDDDDDDDDDDDDWWWWWK........KGGGGGGGGGK.......",
+    ".KWWWWWWWWWWWWWWWWWWWK.........KGGGGGGGK........",
+    ".KWWWWWWWWWWWWWWWWWWWK..........KGGGGGK.........",
+    ".KWWDDDDDDDDDDDDDDDWWK...........KGGGK..........",
+    ".KWWWWWWWWWWWWWWWWWWWK............KGK...........",
+    ".KWWWWWWWWWWWWWWWWWWWK.............K............",
+    ".KWWDDDDDDDWWWWWWWWWWK..KKKKKKKKKKKKKKKKKKKKKKKK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KbYYYbbbbbbbbbbbbbLLLbbK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KbYYYbbbbbbbbbbbbbLLLbbK",
+    ".KWWDDDDDDDDDDDDWWWWWK..KbYYYbbbbbbbbbbbbbLLLbbK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KLLLLLLLLLLLLLLLLLLLLLLK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KLDDDDDDDDDDDDDDDDDDDWLK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KLDWWWWWWWWWWWWWWWWWWWLK",
+    ".KWWWWWWWWWWWWWWWWWWWK..KLDWBBBWWWWWWWWWWWWWWWLK",
+    ".KKKKKKKKKKKKKKKKKKKKK..KLDWBBBWDDDDDDDDWWWWWWLK",
+    "........................KLDWBBBWWWWWWWWWWWWWWWLK",
+    "........................KLDWWWWWWWWWWWWWWWWWWWLK",
+    "........................KLDWRRRWWWWWWWWWWWWWWWLK",
+    "........................KLDWRRRWDDDDDDWWWWWWWWLK",
+    "........................KLDWRRRWWWWWWWWWWWWWWWLK",
+    "........................KLDWWWWWWWWWWWWWWWWWWWLK",
+    "........................KLDWgggWWWWWWWWWWWWWWWLK",
+    "........................KLDWgggWDDDDDDDDWWWWWWLK",
+    "........................KLDWgggWWWWWWWWWWWWWWWLK",
+    "........................KLDWWWWWWWWWWWWWWWWWWWLK",
+    "........................KLWWWWWWWWWWWWWWWWWWWWLK",
+    "........................KLLLLLLLLLLLLLLLLLLLLLLK",
+    "........................KKKKKKKKKKKKKKKKKKKKKKKK",
+    "................................................",
+]
+
 # ---------------------------------------------------------------------------
 # Hand cursor, 32 x 32, monochrome: a hand whose index finger points up and
 # to the left; the fingertip is the top-left pixel, which is the hot spot.
@@ -224,11 +307,15 @@ def dib(grid, bits_per_pixel, palette, colour_of):
     return header + pal + b"".join(xor_rows) + b"".join(and_rows)
 
 
+# The icon group's images, in the order of the file's directory: the large
+# and small sizes at 100 % scaling first, then those of 150 %.
+ICON_IMAGES = [(32, ICON_32), (16, ICON_16), (48, ICON_48), (24, ICON_24)]
+
+
 def build_ico():
-    check_grid(ICON_32, 32, ICON_CHARS)
-    check_grid(ICON_16, 16, ICON_CHARS)
-    images = [(32, dib(ICON_32, 4, VGA_PALETTE, ICON_CHARS)),
-              (16, dib(ICON_16, 4, VGA_PALETTE, ICON_CHARS))]
+    for size, grid in ICON_IMAGES:
+        check_grid(grid, size, ICON_CHARS)
+    images = [(size, dib(grid, 4, VGA_PALETTE, ICON_CHARS)) for size, grid in ICON_IMAGES]
     out = struct.pack("<HHH", 0, 1, len(images))      # ICONDIR: reserved, type 1 = icon
     offset = 6 + 16 * len(images)
     for size, data in images:                         # ICONDIRENTRY
@@ -305,9 +392,9 @@ def check():
     assert cur == build_cur(), "hand.cur differs from what this script draws"
 
     kind, entries = parse(ico)
-    assert kind == 1 and len(entries) == 2
-    offset = 6 + 16 * 2
-    for e, size, grid in zip(entries, (32, 16), (ICON_32, ICON_16)):
+    assert kind == 1 and len(entries) == len(ICON_IMAGES)
+    offset = 6 + 16 * len(ICON_IMAGES)
+    for e, (size, grid) in zip(entries, ICON_IMAGES):
         assert (e["w"], e["h"]) == (size, size)
         assert e["ncol"] == 16 and e["res"] == 0
         assert e["f1"] == 1 and e["f2"] == 4, "wPlanes/wBitCount"
@@ -324,9 +411,10 @@ def check():
                 assert e["pixels"][y][x] == (None if ch == "." else ICON_CHARS[ch])
         offset += e["nbytes"]
     assert offset == len(ico), "trailing or missing bytes in kiveran.ico"
-    print("kiveran.ico: %d bytes, 2 images (32x32 4bpp %d bytes @%d, 16x16 4bpp %d bytes @%d): OK"
-          % (len(ico), entries[0]["nbytes"], entries[0]["off"],
-             entries[1]["nbytes"], entries[1]["off"]))
+    print("kiveran.ico: %d bytes, %d images (%s): OK"
+          % (len(ico), len(entries),
+             ", ".join("%dx%d 4bpp %d bytes @%d" % (e["w"], e["h"], e["nbytes"], e["off"])
+                       for e in entries)))
 
     kind, entries = parse(cur)
     assert kind == 2 and len(entries) == 1
