@@ -5,12 +5,12 @@
 
 #include <string.h>
 
-#include "association/association_dialog.h"
-#include "association/association_reader.h"
-#include "association/association_writer.h"
-#include "association/default_app.h"
+#include "association/dialog/association_dialog.h"
+#include "association/store/association_reader.h"
+#include "association/store/association_writer.h"
+#include "association/store/default_app.h"
 #include "common/message_box.h"
-#include "association/refused_extension.h"
+#include "path/refused_extension.h"
 #include "common/code_page_text.h"
 #include "common/bounded_text.h"
 #include "common/desktop_open.h"
@@ -114,20 +114,13 @@ static int AcceptDroppedPath(const WCHAR* path, char* extension)
 static void FindCurrentProgram(const WCHAR* path, char* program)
 {
     WCHAR found[MAX_PATH];
-    WCHAR shortForm[MAX_PATH];
     program[0] = '\0';
     if ((INT_PTR)FindExecutableW(path, NULL, found) <= 32) {
         return;
     }
     // Terminated whatever the shell left in the buffer's last character.
     found[MAX_PATH - 1] = L'\0';
-    if (WideToProgramText(found, program, MAX_PATH)) {
-        return;
-    }
-    DWORD length = GetShortPathNameW(found, shortForm, MAX_PATH);
-    if (length != 0 && length < MAX_PATH) {
-        WideToProgramText(shortForm, program, MAX_PATH);
-    }
+    WideToProgramPath(found, program);
 }
 
 // The association was saved nowhere: say so, and what the user can do.

@@ -50,3 +50,13 @@ int ProgramTextToWide(const char* text, WCHAR* wide, size_t wideSize, UINT codeP
     }
     return 1;
 }
+
+int WideToProgramPath(const WCHAR* path, char* output)
+{
+    WCHAR shortPath[MAX_PATH];
+    if (WideToProgramText(path, output, MAX_PATH)) {
+        return 1;
+    }
+    DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH && WideToProgramText(shortPath, output, MAX_PATH);
+}

@@ -21,4 +21,9 @@ int WideToProgramText(const WCHAR* wide, char* output, size_t outputSize);
 int ProgramTextToWide(const char* text, WCHAR* wide, size_t wideSize,
                       UINT codePage = PROGRAM_CODE_PAGE);
 
+// A file's path for the A functions (output: MAX_PATH bytes): the path
+// exactly, else its 8.3 short form exactly (which may also be what lets a
+// long path fit). 0, with output empty, when neither can be had.
+int WideToProgramPath(const WCHAR* path, char* output);
+
 #endif

@@ -4,23 +4,15 @@
 
 #include "common/code_page_text.h"
 
-// Read in UTF-16 and converted exactly, else its short form: the A form would
-// name a substitute of a folder such as C:\Users\Zo\u00eb. A result as long
-// as the buffer was cut (and left unterminated).
+// Read in UTF-16: the A form would name a substitute of a folder such as
+// C:\Users\Zo\u00eb. A result as long as the buffer was cut (and left
+// unterminated).
 int GetModulePath(char* buffer)
 {
     WCHAR path[MAX_PATH];
-    WCHAR shortPath[MAX_PATH];
     DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
     buffer[0] = '\0';
-    if (length == 0 || length >= MAX_PATH) {
-        return 0;
-    }
-    if (WideToProgramText(path, buffer, MAX_PATH)) {
-        return 1;
-    }
-    length = GetShortPathNameW(path, shortPath, MAX_PATH);
-    return length > 0 && length < MAX_PATH && WideToProgramText(shortPath, buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH && WideToProgramPath(path, buffer);
 }
 
 HICON GetFileIcon(const char* path, UINT flags)

@@ -1,4 +1,4 @@
-#include "association/association_keys.h"
+#include "association/store/association_keys.h"
 
 #include "association/assoc_request.h"
 

@@ -1,12 +1,12 @@
 // The association store against the real registry of the throwaway prefix.
-#include "association/association_reader.h"
-#include "association/association_writer.h"
-#include "association/default_app.h"
-#include "association/save_plan.h"
+#include "association/store/association_reader.h"
+#include "association/store/association_writer.h"
+#include "association/store/default_app.h"
+#include "association/store/save_plan.h"
 
-#include "association/association_keys.h"
-#include "association/ok_record.h"
-#include "association/save_overrides.h"
+#include "association/store/association_keys.h"
+#include "association/dialog/ok_record.h"
+#include "association/store/save_overrides.h"
 
 #include "common/registry_helpers.h"
 #include "common/windows_helpers.h"

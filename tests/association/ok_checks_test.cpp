@@ -1,7 +1,7 @@
 // The checks at OK on the record the dialog reads, against the registry of
 // the throwaway prefix (a verb's room depends on the type it goes under).
-#include "association/association_keys.h"
-#include "association/ok_checks.h"
+#include "association/store/association_keys.h"
+#include "association/dialog/ok_checks.h"
 
 #include "common/registry_helpers.h"
 #include "resources/resource_ids.h"

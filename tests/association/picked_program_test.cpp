@@ -1,6 +1,6 @@
 // The program path that a file picked in the Open dialog gives, against real
 // files and shortcuts in the Wine prefix.
-#include "association/picked_program.h"
+#include "association/dialog/picked_program.h"
 
 #include <shlobj.h>
 

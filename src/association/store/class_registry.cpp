@@ -1,0 +1,197 @@
+#include "association/store/class_registry.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "association/assoc_request.h"
+#include "common/bounded_text.h"
+#include "common/code_page_text.h"
+
+const char kClassesKey[] = "Software\\Classes";
+
+static_assert(ROOTED_NAME_SIZE >= sizeof(kClassesKey) + ASSOC_KEY_NAME_SIZE, "a key name under the classes key");
+
+int RootedName(char* output, HKEY root, const char* subKey)
+{
+    if (root == HKEY_CLASSES_ROOT) {
+        return CopyText(output, ROOTED_NAME_SIZE, subKey);
+    }
+    return FormatText(output, ROOTED_NAME_SIZE, "%s\\%s", kClassesKey, subKey);
+}
+
+int OpenClassKey(HKEY root, const char* subKey, HKEY* key)
+{
+    return RegOpenKeyExA(root, subKey, 0, KEY_READ, key) == ERROR_SUCCESS;
+}
+
+int OpenClassKeyForWriting(HKEY root, const char* subKey, HKEY* key)
+{
+    return RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, key) == ERROR_SUCCESS;
+}
+
+int KeyExists(HKEY root, const char* subKey)
+{
+    HKEY key;
+    if (!OpenClassKey(root, subKey, &key)) {
+        return 0;
+    }
+    RegCloseKey(key);
+    return 1;
+}
+
+int ProbeKeyAccess(HKEY root, const char* subKey)
+{
+    HKEY key;
+    LONG result = RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key);
+    if (result == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return KEY_WRITABLE;
+    }
+    return result == ERROR_FILE_NOT_FOUND ? KEY_ABSENT : KEY_REFUSED;
+}
+
+int CreateClassKey(HKEY root, const char* subKey, REGSAM access, HKEY* key, int* created, int* refused)
+{
+    char emptyClass[] = "";
+    DWORD disposition = 0;
+    LONG result = RegCreateKeyExA(root, subKey, 0, emptyClass, REG_OPTION_NON_VOLATILE, access, NULL, key,
+                                  &disposition);
+    *created = result == ERROR_SUCCESS && disposition == REG_CREATED_NEW_KEY;
+    if (refused != NULL) {
+        *refused = result == ERROR_ACCESS_DENIED;
+    }
+    return result == ERROR_SUCCESS;
+}
+
+void DeleteClassKey(HKEY root, const char* subKey)
+{
+    RegDeleteKeyA(root, subKey);
+}
+
+int FirstSubKey(HKEY root, const char* subKey, char* name, DWORD size)
+{
+    HKEY key;
+    name[0] = '\0';
+    if (!OpenClassKey(root, subKey, &key)) {
+        return 0;
+    }
+    DWORD length = size;
+    LONG result = RegEnumKeyExA(key, 0, name, &length, NULL, NULL, NULL, NULL);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) {
+        name[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+int ReadStringValue(HKEY key, const char* valueName, char* buffer, DWORD size)
+{
+    DWORD type;
+    DWORD length = size;
+    // A value longer than size bytes fails with ERROR_MORE_DATA (and leaves
+    // the buffer undefined), so on success length is at most size.
+    if (RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)buffer, &length) != ERROR_SUCCESS
+        || !IsStringType(type)) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    // A value stored without its NUL comes back unterminated (the buffer has
+    // one byte more than size for that); one that needs all size bytes for
+    // its text alone does not fit either.
+    buffer[length] = '\0';
+    if (strlen(buffer) >= size) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+int WriteStringValue(HKEY key, const char* valueName, const char* text, DWORD type)
+{
+    DWORD length = (DWORD)strlen(text) + 1;
+    return RegSetValueExA(key, valueName, 0, type, (const BYTE*)text, length) == ERROR_SUCCESS;
+}
+
+int ReadKeyValue(HKEY root, const char* subKey, const char* valueName, char* buffer)
+{
+    HKEY key;
+    buffer[0] = '\0';
+    if (!OpenClassKey(root, subKey, &key)) {
+        return 0;
+    }
+    int result = ReadStringValue(key, valueName, buffer, ASSOC_READ_SIZE);
+    RegCloseKey(key);
+    return result;
+}
+
+int IsStringType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// Two tries: the value may have grown between the size asked and the read.
+static BYTE* ReadDefaultBytes(HKEY key, DWORD* type, DWORD* size)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (RegQueryValueExW(key, NULL, NULL, type, NULL, size) != ERROR_SUCCESS) {
+            return NULL;
+        }
+        // Two NULs more: a text stored without its own, or of an odd size,
+        // still ends in one.
+        BYTE* data = (BYTE*)malloc(*size + 2 * sizeof(WCHAR));
+        if (data == NULL) {
+            return NULL;
+        }
+        DWORD read = *size;
+        if (RegQueryValueExW(key, NULL, NULL, type, data, &read) == ERROR_SUCCESS) {
+            *size = read;
+            memset(data + read, 0, 2 * sizeof(WCHAR));
+            return data;
+        }
+        free(data);
+    }
+    return NULL;
+}
+
+int ReadRegText(HKEY root, const char* subKey, RegText* value)
+{
+    HKEY key;
+    value->type = 0;
+    value->size = 0;
+    value->text = NULL;
+    if (!OpenClassKey(root, subKey, &key)) {
+        return 0;
+    }
+    value->text = (WCHAR*)ReadDefaultBytes(key, &value->type, &value->size);
+    RegCloseKey(key);
+    if (value->text == NULL) {
+        value->type = 0;
+        value->size = 0;
+    }
+    return 1;
+}
+
+void FreeRegText(RegText* value)
+{
+    free(value->text);
+    value->text = NULL;
+}
+
+int WriteRawValue(HKEY key, DWORD type, const void* data, DWORD size)
+{
+    return RegSetValueExW(key, NULL, 0, type, (const BYTE*)data, size) == ERROR_SUCCESS;
+}
+
+int ReadExactText(HKEY root, const char* subKey, char* text, size_t size)
+{
+    RegText value;
+    text[0] = '\0';
+    ReadRegText(root, subKey, &value);
+    int result = 0;
+    if (IsStringType(value.type) && lstrlenW(value.text) < ASSOC_READ_SIZE) {
+        result = WideToProgramText(value.text, text, size) ? 1 : -1;
+    }
+    FreeRegText(&value);
+    return result;
+}
