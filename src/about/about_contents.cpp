@@ -130,10 +130,9 @@ static void FillAboutItems(HWND dialog, const AboutTexts* texts, const char* res
 {
     UINT32 flags = g_aboutConfig.flags;
     if (flags & ABOUT_ICON) {
-        // A copy of the box's own large icon, which the control then owns.
-        HICON programIcon = (HICON)SendMessageA(dialog, WM_GETICON, ICON_BIG, 0);
+        // An icon of its own, which the control then owns.
         SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON,
-                     (WPARAM)CopyIcon(programIcon), 0);
+                     (WPARAM)GetModuleIcon(GetModuleHandleA(NULL), ICON_BIG), 0);
     }
     if (flags & ABOUT_LINK) {
         SetControlText(dialog, g_aboutConfig.linkControl, g_aboutConfig.linkText);

@@ -10,6 +10,7 @@
 extern "C" void __stdcall KiveranEntry(void)
 {
     // Returning from the entry would end only this thread; ExitProcess ends
-    // the process with its code, as the runtime's exit would.
-    ExitProcess((UINT)LaunchMain(GetModuleHandleA(NULL), NULL, GetCommandLineA(), SW_SHOWDEFAULT));
+    // the process with its code, as the runtime's exit would. LaunchMain
+    // reads the UTF-16 command line itself: the A form is not passed.
+    ExitProcess((UINT)LaunchMain(GetModuleHandleA(NULL), NULL, NULL, SW_SHOWDEFAULT));
 }

@@ -1,6 +1,7 @@
 #include "launch/resolve_long_path.h"
 
 #include <shlobj.h>
+#include <string.h>
 
 static int IsSeparator(WCHAR c)
 {
@@ -50,7 +51,7 @@ static int MeasureParsingName(IShellFolder* desktop, IMalloc* allocator, LPCITEM
     if (name.uType != STRRET_WSTR) {
         // A name held in the record itself (STRRET_CSTR) fits in MAX_PATH
         // bytes; one at an offset into the item is a name of its own kind.
-        return name.uType == STRRET_CSTR ? lstrlenA(name.cStr) : -1;
+        return name.uType == STRRET_CSTR ? (int)strlen(name.cStr) : -1;
     }
     int length = lstrlenW(name.pOleStr);
     allocator->Free(name.pOleStr);

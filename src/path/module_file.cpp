@@ -1,7 +1,5 @@
 #include "path/module_file.h"
 
-#include <shellapi.h>
-
 #include "common/code_page_text.h"
 
 // Read in UTF-16: the A form would name a substitute of a folder such as
@@ -13,16 +11,6 @@ int GetModulePath(char* buffer)
     DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
     buffer[0] = '\0';
     return length > 0 && length < MAX_PATH && WideToProgramPath(path, buffer);
-}
-
-HICON GetFileIcon(const char* path, UINT flags)
-{
-    SHFILEINFOA info;
-    ZeroMemory(&info, sizeof(info));
-    if (!SHGetFileInfoA(path, 0, &info, sizeof(info), flags | SHGFI_ICON)) {
-        return NULL;
-    }
-    return info.hIcon;
 }
 
 HICON GetModuleIcon(HMODULE module, WPARAM which)

@@ -1,5 +1,4 @@
-// The program file's own path, the shell icons of files and a module's own
-// icon from its resources.
+// The program file's own path and its own icons, from its resources.
 #ifndef KIVERAN_PATH_MODULE_FILE_H
 #define KIVERAN_PATH_MODULE_FILE_H
 
@@ -8,11 +7,6 @@
 // The program file's full path in buffer (MAX_PATH bytes). Returns 1, or 0
 // when it cannot be had (buffer then empty).
 int GetModulePath(char* buffer);
-
-// The icon the shell shows for path; SHGFI_ICON is always added to flags
-// (0 for the large icon, SHGFI_SMALLICON for the small one). Null when the
-// shell gives none.
-HICON GetFileIcon(const char* path, UINT flags);
 
 // The icon group IDI_ICON of a loaded module at the size the system asks
 // for: which is ICON_BIG (SM_CXICON by SM_CYICON) or ICON_SMALL (SM_CXSMICON

@@ -179,8 +179,8 @@ TEST(WriteAssociation, DefaultVerbHandling)
         const char* writtenUnder;
         const char* defaultAfter;
         bool readOnly;  // the keys exist and the class root refuses them
-        // The verb written is then the type's default: the first of the
-        // list that has its key, else open, else the first verb key.
+        // The verb written is then the type's default as the next run reads
+        // it: the first of the list when it has its key, else open.
         int isDefault;
         bool editKey = false;  // TYPE\shell\edit exists
     };
@@ -189,7 +189,7 @@ TEST(WriteAssociation, DefaultVerbHandling)
         {"set with an empty verb adopts the present default", "edit", "", 1, "edit", "edit", false, 1},
         {"set with an empty verb and no default writes open", nullptr, "", 1, "open", "<absent>", false, 1},
         {"off leaves the default alone", "edit", "view", 0, "view", "edit", false, 0, true},
-        {"off, and the default names no key: the only verb is the default", "edit", "view", 0, "view", "edit", false, 1},
+        {"off, and the default names no key: open is the default", "edit", "view", 0, "view", "edit", false, 0},
         {"off with an empty verb writes open, the default as edit has no key", "edit", "", 0, "open", "edit", false, 1},
         {"set with an empty verb adopts the first of a list, which stays", "edit open", "", 1, "edit", "edit open", false, 1},
         // A list keeps its other verbs, once each, after the new default.
@@ -682,7 +682,7 @@ AssocRequest PlainOk(const std::string& ext)
         lstrcpyW(record.commandLine, L"\"C:\\picked.exe\" \"%1\"");
     }
     FreeVerbTexts(&texts);
-    EXPECT_EQ(1, CaptureOkRecord(&record, &request));
+    EXPECT_EQ(0, CaptureOkRecord(&record, &request));
     return request;
 }
 

@@ -67,7 +67,8 @@ TEST(FindOkFault, RefusesWhatCannotBeSavedAsShown)
         record.menuTyped = row.menuTyped;
         record.commandTyped = row.commandTyped;
         OkFault fault;
-        EXPECT_EQ(row.code != OK_FAULT_NONE, FindOkFault(&record, ext.c_str(), &fault));
+        static AssocRequest request;
+        EXPECT_EQ(row.code != OK_FAULT_NONE, FindOkFault(&record, ext.c_str(), &request, &fault));
         EXPECT_EQ(row.code, fault.code);
         EXPECT_EQ(row.control, fault.control);
         EXPECT_EQ(row.verbFault, fault.verbFault);

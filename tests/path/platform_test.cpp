@@ -3,6 +3,7 @@
 // from Windows Vista on only.
 #undef _WIN32_WINNT
 #define _WIN32_WINNT 0x0600
+#include "path/file_icon.h"
 #include "path/module_file.h"
 #include "path/sjis_path.h"
 

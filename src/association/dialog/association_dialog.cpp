@@ -71,20 +71,22 @@ static UINT_PTR OnFileOk(HWND dialog, const OPENFILENAMEA* record)
     DialogSession* session = GetSession(dialog);
     OkRecord ok;
     OkFault fault;
+    AssocRequest accepted = g_dialogRequest;
     char text[512];  // the longest message takes under 400 bytes
     ShowVerbTexts(dialog);
     if (!BuildCommandIfDue(dialog, record)) {
         return 1;
     }
     ReadOkRecord(dialog, session->menuIsDefault, session->commandIsBuilt, &ok);
-    if (FindOkFault(&ok, session->extension, &fault)) {
+    if (FindOkFault(&ok, session->extension, &accepted, &fault)) {
         const char* caption = DescribeOkFault(&fault, text, sizeof(text));
         RefuseAtOk(dialog, GetDlgItem(dialog, fault.control), caption, text);
         return 1;
     }
-    if (!AcceptOverrides(dialog, &ok, session->extension) || !CaptureOkRecord(&ok, &g_dialogRequest)) {
+    if (!AcceptOverrides(dialog, &accepted, session->extension)) {
         return 1;
     }
+    g_dialogRequest = accepted;
     return 0;
 }
 

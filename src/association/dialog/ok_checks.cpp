@@ -4,39 +4,41 @@
 #include "association/store/save_overrides.h"
 #include "association/store/save_plan.h"
 #include "common/bounded_text.h"
-#include "common/code_page_text.h"
 #include "common/message_box.h"
+#include "path/sjis_path.h"
 #include "resources/resource_ids.h"
 
 static const char kVerbCaption[] = "この動詞は使えません";
 static const char kVerbSeparatorText[] =
     "動詞に「\\」を含めることはできません。\n\n"
     "動詞はレジストリのキーの名前になるため、「\\」があると別のキーを書き換えてしまいます。"
-    "「\\」を取り除いてから、もう一度「OK」を押してください。";
+    "「\\」を取り除いてから";
 static const char kVerbTooLongText[] =
     "動詞が長すぎます。\n\n"
     "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
-    "動詞を短くしてから、もう一度「OK」を押してください。";
+    "動詞を短くしてから";
 static const char kVerbNotOneWordText[] =
     "標準の動詞には、空白や「,」を使えません。\n\n"
     "Windows は標準の動詞を空白や「,」で区切った並びとして読み、最初の語だけを使います。"
-    "空白と「,」を取り除くか、「標準の動詞に設定」を外してから、もう一度「OK」を押してください。";
+    "空白と「,」を取り除くか、「標準の動詞に設定」を外してから";
 
 static const char kCharactersCaption[] = "使えない文字があります";
 static const char kCharactersText[] =
     "この欄に、日本語の Windows の文字コードにない文字があります。"
     "保存すると別の文字に置き換わってしまいます。\n\n"
-    "その文字を取り除いてから、もう一度「OK」を押してください。";
+    "その文字を取り除いてから";
 
 static const char kTooLongCaption[] = "長すぎる文字列があります";
 static const char kTooLongText[] =
     "%sが長すぎます。保存できるのは %u 文字までです。\n\n"
-    "短くしてから、もう一度「OK」を押してください。";
+    "短くしてから";
 
 static const char kEmptyCommandCaption[] = "コマンドラインが空です";
 static const char kEmptyCommandText[] =
     "コマンドラインが空では、この種類のファイルを開けなくなります。\n\n"
-    "プログラムを一覧から選ぶか、コマンドラインを入力してから、もう一度「OK」を押してください。";
+    "プログラムを一覧から選ぶか、コマンドラインを入力してから";
+// Every text above ends with what to do before pressing OK again.
+static const char kOkAgain[] = "、もう一度「OK」を押してください。";
 
 static int Found(OkFault* fault, int code, int control)
 {
@@ -45,34 +47,24 @@ static int Found(OkFault* fault, int code, int control)
     return 1;
 }
 
-// A typed text must be saved as typed: whole, and in code page 932.
-static int FindTextFault(const WCHAR* text, int typed, int control, OkFault* fault)
+int FindOkFault(const OkRecord* record, const char* extension, AssocRequest* request, OkFault* fault)
 {
-    char converted[ASSOC_LONG_TEXT_SIZE];
-    if (!typed) {
-        return 0;
-    }
-    if (lstrlenW(text) > ASSOC_LONG_TEXT_CHARS) {
-        return Found(fault, OK_FAULT_TOO_LONG, control);
-    }
-    return !WideToProgramText(text, converted, sizeof(converted)) && Found(fault, OK_FAULT_CHARACTERS, control);
-}
-
-int FindOkFault(const OkRecord* record, const char* extension, OkFault* fault)
-{
-    char verb[ASSOC_TEXT_SIZE];
     fault->code = OK_FAULT_NONE;
     fault->control = 0;
     fault->verbFault = VERB_FAULT_NONE;
     fault->room = 0;
-    if (!WideToProgramText(record->verb, verb, sizeof(verb))) {
-        return Found(fault, OK_FAULT_CHARACTERS, IDC_VERB);
+    // A typed text must be saved as typed: whole, and in code page 932.
+    if (record->menuTyped && lstrlenW(record->menuText) > ASSOC_LONG_TEXT_CHARS) {
+        return Found(fault, OK_FAULT_TOO_LONG, IDC_MENU_TEXT);
     }
-    if (FindTextFault(record->menuText, record->menuTyped, IDC_MENU_TEXT, fault)
-        || FindTextFault(record->commandLine, record->commandTyped, IDC_COMMAND_LINE, fault)) {
-        return 1;
+    if (record->commandTyped && lstrlenW(record->commandLine) > ASSOC_LONG_TEXT_CHARS) {
+        return Found(fault, OK_FAULT_TOO_LONG, IDC_COMMAND_LINE);
     }
-    fault->verbFault = CheckVerbForSaving(extension, verb, record->setDefaultVerb, &fault->room);
+    int control = CaptureOkRecord(record, request);
+    if (control != 0) {
+        return Found(fault, OK_FAULT_CHARACTERS, control);
+    }
+    fault->verbFault = CheckVerbForSaving(extension, request->verb, record->setDefaultVerb, &fault->room);
     if (fault->verbFault != VERB_FAULT_NONE) {
         return Found(fault, OK_FAULT_VERB, IDC_VERB);
     }
@@ -81,15 +73,18 @@ int FindOkFault(const OkRecord* record, const char* extension, OkFault* fault)
 
 const char* DescribeOkFault(const OkFault* fault, char* text, size_t size)
 {
+    const char* caption = "";
     text[0] = '\0';
     switch (fault->code) {
     case OK_FAULT_CHARACTERS:
         CopyText(text, size, kCharactersText);
-        return kCharactersCaption;
+        caption = kCharactersCaption;
+        break;
     case OK_FAULT_TOO_LONG:
         FormatText(text, size, kTooLongText, fault->control == IDC_MENU_TEXT ? "メニューの文字列" : "コマンドライン",
                    (unsigned)ASSOC_LONG_TEXT_CHARS);
-        return kTooLongCaption;
+        caption = kTooLongCaption;
+        break;
     case OK_FAULT_VERB:
         if (fault->verbFault == VERB_FAULT_SEPARATOR) {
             CopyText(text, size, kVerbSeparatorText);
@@ -98,12 +93,18 @@ const char* DescribeOkFault(const OkFault* fault, char* text, size_t size)
         } else {
             FormatText(text, size, kVerbTooLongText, (unsigned)fault->room, (unsigned)(fault->room / 2));
         }
-        return kVerbCaption;
+        caption = kVerbCaption;
+        break;
     case OK_FAULT_EMPTY_COMMAND:
         CopyText(text, size, kEmptyCommandText);
-        return kEmptyCommandCaption;
+        caption = kEmptyCommandCaption;
+        break;
     }
-    return "";
+    size_t used = StringEnd(text);
+    if (used > 0) {
+        CopyText(text + used, size - used, kOkAgain);
+    }
+    return caption;
 }
 
 int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text)
@@ -114,12 +115,11 @@ int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text)
     return 0;
 }
 
-int AcceptOverrides(HWND dialog, const OkRecord* record, const char* extension)
+int AcceptOverrides(HWND dialog, const AssocRequest* request, const char* extension)
 {
-    char verb[ASSOC_TEXT_SIZE];
     char text[SAVE_OVERRIDE_QUESTION_SIZE];
     SavePlan plan;
-    if (!WideToProgramText(record->verb, verb, sizeof(verb)) || !PlanSave(extension, verb, record->setDefaultVerb, &plan)) {
+    if (!PlanSave(extension, request->verb, request->setDefaultVerb, &plan)) {
         return 1;
     }
     unsigned overrides = FindSaveOverrides(&plan);

@@ -30,8 +30,9 @@ struct OkFault {
 };
 
 // The first fault of record, for a file with extension: 1 with fault
-// filled, or 0 when OK may go on.
-int FindOkFault(const OkRecord* record, const char* extension, OkFault* fault);
+// filled; or 0 when OK may go on, and request then holds what the record
+// saves.
+int FindOkFault(const OkRecord* record, const char* extension, AssocRequest* request, OkFault* fault);
 
 // The message that tells about fault: its caption, and its text in text
 // (size bytes).
@@ -42,8 +43,8 @@ const char* DescribeOkFault(const OkFault* fault, char* text, size_t size);
 // on control to mend. Returns 0.
 int RefuseAtOk(HWND dialog, HWND control, const char* caption, const char* text);
 
-// No values make Windows use something else than what the record saves, or
+// No values make Windows use something else than what request saves, or
 // the user chose to save anyway. 1 to save.
-int AcceptOverrides(HWND dialog, const OkRecord* record, const char* extension);
+int AcceptOverrides(HWND dialog, const AssocRequest* request, const char* extension);
 
 #endif

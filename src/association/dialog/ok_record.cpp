@@ -39,8 +39,14 @@ int CaptureOkRecord(const OkRecord* record, AssocRequest* request)
     request->commandIsBuilt = !record->commandTyped && record->commandIsBuilt;
     request->menuText[0] = '\0';
     request->commandLine[0] = '\0';
-    return WideToProgramText(record->verb, request->verb, ASSOC_TEXT_SIZE)
-           && (request->keepMenuText || WideToProgramText(record->menuText, request->menuText, ASSOC_LONG_TEXT_SIZE))
-           && (request->keepCommand
-               || WideToProgramText(record->commandLine, request->commandLine, ASSOC_LONG_TEXT_SIZE));
+    if (!WideToProgramText(record->verb, request->verb, ASSOC_TEXT_SIZE)) {
+        return IDC_VERB;
+    }
+    if (!request->keepMenuText && !WideToProgramText(record->menuText, request->menuText, ASSOC_LONG_TEXT_SIZE)) {
+        return IDC_MENU_TEXT;
+    }
+    if (!request->keepCommand && !WideToProgramText(record->commandLine, request->commandLine, ASSOC_LONG_TEXT_SIZE)) {
+        return IDC_COMMAND_LINE;
+    }
+    return 0;
 }

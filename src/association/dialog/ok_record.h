@@ -31,9 +31,9 @@ int IsEditTyped(HWND dialog, int id);
 // from its caller.
 void ReadOkRecord(HWND dialog, int menuIsDefault, int commandIsBuilt, OkRecord* record);
 
-// The request that an accepted record saves: typed texts in code page 932,
-// the others kept as stored. 0 when a text does not convert or fit (the
-// checks refuse those first).
+// The request that the record saves: typed texts in code page 932, the
+// others kept as stored. 0; or the control whose text code page 932 cannot
+// hold (a substitute would name another key or file), or that does not fit.
 int CaptureOkRecord(const OkRecord* record, AssocRequest* request);
 
 #endif

@@ -29,7 +29,8 @@ void SetLastProgram(DialogSession* session, const WCHAR* program)
 
 static int IsEmpty(HWND dialog, int id)
 {
-    return GetWindowTextLengthW(GetDlgItem(dialog, id)) == 0;
+    WCHAR first[2];
+    return GetDlgItemTextW(dialog, id, first, 2) == 0;
 }
 
 static int IsLastProgram(const DialogSession* session, const WCHAR* path)

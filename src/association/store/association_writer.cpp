@@ -8,6 +8,7 @@
 #include "association/store/save_plan.h"
 #include "association/store/user_copy.h"
 #include "common/bounded_text.h"
+#include "common/same_name.h"
 
 // The program's texts are Shift-JIS: a build without -fexec-charset=CP932
 // would store UTF-8 bytes in the registry.
@@ -89,7 +90,7 @@ static int WriteLayoutValue(HKEY key, const LayoutValue* value)
 {
     switch (value->kind) {
     case VALUE_TEXT:
-        return WriteStringValue(key, NULL, value->text, value->type);
+        return WriteStringValue(key, value->text, value->type);
     case VALUE_WIDE:
         return WriteRawValue(key, value->type, value->wide, (DWORD)(lstrlenW(value->wide) + 1) * sizeof(WCHAR));
     case VALUE_KEPT: {
@@ -214,7 +215,11 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE
                                || (defaultVerb.kind != VALUE_UNFIT
                                    && SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused));
-    report->verbIsDefault = (setsDefault && report->defaultVerbSaved) || IsTypesDefaultVerb(plan.base, plan.verb);
+    // The default verb as the next run reads it: the first of the list when
+    // it has its key, else open.
+    SavePlan after;
+    report->verbIsDefault = (setsDefault && report->defaultVerbSaved)
+                            || (PlanSave(extension, "", 0, &after) && IsSameProgramName(plan.verb, after.shownDefault));
     // Explorer keeps the menus and icons it has read until it is told.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, NULL, NULL);
     return 1;

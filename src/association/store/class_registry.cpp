@@ -68,73 +68,16 @@ void DeleteClassKey(HKEY root, const char* subKey)
     RegDeleteKeyA(root, subKey);
 }
 
-int FirstSubKey(HKEY root, const char* subKey, char* name, DWORD size)
-{
-    HKEY key;
-    name[0] = '\0';
-    if (!OpenClassKey(root, subKey, &key)) {
-        return 0;
-    }
-    DWORD length = size;
-    LONG result = RegEnumKeyExA(key, 0, name, &length, NULL, NULL, NULL, NULL);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) {
-        name[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
-
-int ReadStringValue(HKEY key, const char* valueName, char* buffer, DWORD size)
-{
-    DWORD type;
-    DWORD length = size;
-    // A value longer than size bytes fails with ERROR_MORE_DATA (and leaves
-    // the buffer undefined), so on success length is at most size.
-    if (RegQueryValueExA(key, valueName, NULL, &type, (BYTE*)buffer, &length) != ERROR_SUCCESS
-        || !IsStringType(type)) {
-        buffer[0] = '\0';
-        return 0;
-    }
-    // A value stored without its NUL comes back unterminated (the buffer has
-    // one byte more than size for that); one that needs all size bytes for
-    // its text alone does not fit either.
-    buffer[length] = '\0';
-    if (strlen(buffer) >= size) {
-        buffer[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
-
-int WriteStringValue(HKEY key, const char* valueName, const char* text, DWORD type)
-{
-    DWORD length = (DWORD)strlen(text) + 1;
-    return RegSetValueExA(key, valueName, 0, type, (const BYTE*)text, length) == ERROR_SUCCESS;
-}
-
-int ReadKeyValue(HKEY root, const char* subKey, const char* valueName, char* buffer)
-{
-    HKEY key;
-    buffer[0] = '\0';
-    if (!OpenClassKey(root, subKey, &key)) {
-        return 0;
-    }
-    int result = ReadStringValue(key, valueName, buffer, ASSOC_READ_SIZE);
-    RegCloseKey(key);
-    return result;
-}
-
 int IsStringType(DWORD type)
 {
     return type == REG_SZ || type == REG_EXPAND_SZ;
 }
 
 // Two tries: the value may have grown between the size asked and the read.
-static BYTE* ReadDefaultBytes(HKEY key, DWORD* type, DWORD* size)
+static BYTE* ReadValueBytes(HKEY key, const WCHAR* valueName, DWORD* type, DWORD* size)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (RegQueryValueExW(key, NULL, NULL, type, NULL, size) != ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, valueName, NULL, type, NULL, size) != ERROR_SUCCESS) {
             return NULL;
         }
         // Two NULs more: a text stored without its own, or of an odd size,
@@ -144,7 +87,7 @@ static BYTE* ReadDefaultBytes(HKEY key, DWORD* type, DWORD* size)
             return NULL;
         }
         DWORD read = *size;
-        if (RegQueryValueExW(key, NULL, NULL, type, data, &read) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, valueName, NULL, type, data, &read) == ERROR_SUCCESS) {
             *size = read;
             memset(data + read, 0, 2 * sizeof(WCHAR));
             return data;
@@ -154,7 +97,7 @@ static BYTE* ReadDefaultBytes(HKEY key, DWORD* type, DWORD* size)
     return NULL;
 }
 
-int ReadRegText(HKEY root, const char* subKey, RegText* value)
+int ReadRegValue(HKEY root, const char* subKey, const WCHAR* valueName, RegText* value)
 {
     HKEY key;
     value->type = 0;
@@ -163,13 +106,18 @@ int ReadRegText(HKEY root, const char* subKey, RegText* value)
     if (!OpenClassKey(root, subKey, &key)) {
         return 0;
     }
-    value->text = (WCHAR*)ReadDefaultBytes(key, &value->type, &value->size);
+    value->text = (WCHAR*)ReadValueBytes(key, valueName, &value->type, &value->size);
     RegCloseKey(key);
     if (value->text == NULL) {
         value->type = 0;
         value->size = 0;
     }
     return 1;
+}
+
+int ReadRegText(HKEY root, const char* subKey, RegText* value)
+{
+    return ReadRegValue(root, subKey, NULL, value);
 }
 
 void FreeRegText(RegText* value)
@@ -181,6 +129,13 @@ void FreeRegText(RegText* value)
 int WriteRawValue(HKEY key, DWORD type, const void* data, DWORD size)
 {
     return RegSetValueExW(key, NULL, 0, type, (const BYTE*)data, size) == ERROR_SUCCESS;
+}
+
+int WriteStringValue(HKEY key, const char* text, DWORD type)
+{
+    WCHAR wide[ASSOC_LONG_TEXT_SIZE];
+    return ProgramTextToWide(text, wide, ASSOC_LONG_TEXT_SIZE)
+           && WriteRawValue(key, type, wide, (DWORD)(lstrlenW(wide) + 1) * sizeof(WCHAR));
 }
 
 int ReadExactText(HKEY root, const char* subKey, char* text, size_t size)

@@ -32,17 +32,10 @@ int ProbeKeyAccess(HKEY root, const char* subKey);
 // failure was ERROR_ACCESS_DENIED.
 int CreateClassKey(HKEY root, const char* subKey, REGSAM access, HKEY* key, int* created, int* refused);
 void DeleteClassKey(HKEY root, const char* subKey);
-// The name of the first subkey of an existing key (size bytes).
-int FirstSubKey(HKEY root, const char* subKey, char* name, DWORD size);
 
-// A string value in code page 932 of an open key, read with the A functions,
-// into buffer, which holds at least size + 1 bytes. The text is always
-// terminated. A value that is not a string or does not fit in size bytes
-// counts as absent: 0 and an empty buffer.
-int ReadStringValue(HKEY key, const char* valueName, char* buffer, DWORD size);
-int WriteStringValue(HKEY key, const char* valueName, const char* text, DWORD type = REG_SZ);
-// The same (ASSOC_READ_SIZE bytes) from an existing key.
-int ReadKeyValue(HKEY root, const char* subKey, const char* valueName, char* buffer);
+// Sets a key's default value to text (code page 932) as a string of type,
+// in UTF-16 so that no conversion but the program's own is made.
+int WriteStringValue(HKEY key, const char* text, DWORD type = REG_SZ);
 
 // A key's default value as stored, whole: its type, its bytes, and the same
 // bytes as a terminated UTF-16 text (a value stored without its NUL, or one
@@ -55,6 +48,8 @@ struct RegText {
     WCHAR* text;
 };
 int ReadRegText(HKEY root, const char* subKey, RegText* value);
+// The same for a named value.
+int ReadRegValue(HKEY root, const char* subKey, const WCHAR* valueName, RegText* value);
 void FreeRegText(RegText* value);
 int IsStringType(DWORD type);
 // Sets a key's default value to bytes as they are (a RegText's, or UTF-16).

@@ -3,6 +3,7 @@
 #include "association/assoc_request.h"
 #include "association/store/class_registry.h"
 #include "common/bounded_text.h"
+#include "common/code_page_text.h"
 #include "common/same_name.h"
 
 // The choices the user made in Windows' settings, under HKEY_CURRENT_USER.
@@ -18,13 +19,20 @@ int ReadUserChoice(const char* extension, char* progId)
     if (extension == NULL || extension[0] == '\0') {
         return 0;
     }
+    int found = 0;
     for (const char* choiceKey : kChoiceKeys) {
-        if (FormatText(name, sizeof(name), "%s\\%s\\%s", kFileExts, extension, choiceKey)
-            && ReadKeyValue(HKEY_CURRENT_USER, name, "ProgId", progId) && progId[0] != '\0') {
-            return 1;
+        RegText value = {0, 0, NULL};
+        if (!found && FormatText(name, sizeof(name), "%s\\%s\\%s", kFileExts, extension, choiceKey)
+            && ReadRegValue(HKEY_CURRENT_USER, name, L"ProgId", &value) && value.text != NULL
+            && IsStringType(value.type) && value.text[0] != L'\0') {
+            // One that code page 932 cannot hold stays empty: it names no
+            // type this program writes.
+            found = 1;
+            WideToProgramText(value.text, progId, ASSOC_TEXT_SIZE);
         }
+        FreeRegText(&value);
     }
-    return 0;
+    return found;
 }
 
 int ChoiceNamesAnotherType(const char* extension, const char* type)

@@ -5,8 +5,8 @@
 // The file type the user picked in Windows' own settings for extension
 // (the ProgId of its UserChoiceLatest\ProgId key, else of its UserChoice
 // key), which decides what a double-click opens from Windows 8 on. 1 with
-// the name in progId (ASSOC_TEXT_SIZE bytes), or 0 with progId empty when
-// there is none. Only reads.
+// the name in progId (ASSOC_TEXT_SIZE bytes; empty when code page 932
+// cannot hold it), or 0 with progId empty when there is none. Only reads.
 int ReadUserChoice(const char* extension, char* progId);
 
 // Whether that choice names another file type than type: then a

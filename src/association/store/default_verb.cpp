@@ -2,9 +2,6 @@
 
 #include "association/assoc_request.h"
 #include "association/store/association_keys.h"
-#include "association/store/class_registry.h"
-#include "association/store/save_plan.h"
-#include "common/bounded_text.h"
 #include "common/code_page_text.h"
 #include "common/same_name.h"
 
@@ -90,44 +87,4 @@ int ComposeDefaultVerbList(const WCHAR* list, const char* verb, WCHAR* output, s
         }
     }
     return 1;
-}
-
-// Whether the verb item (count characters) has its key under base.
-static int IsVerbPresent(const char* base, const WCHAR* item, size_t count, char* verb)
-{
-    WCHAR name[ASSOC_TEXT_SIZE];
-    char key[ASSOC_KEY_NAME_SIZE];
-    if (count >= ASSOC_TEXT_SIZE) {
-        return 0;
-    }
-    lstrcpynW(name, item, (int)count + 1);
-    return WideToProgramText(name, verb, ASSOC_TEXT_SIZE) && ComposeVerbKey(key, base, verb)
-           && KeyExists(HKEY_CLASSES_ROOT, key);
-}
-
-int IsTypesDefaultVerb(const char* base, const char* verb)
-{
-    char shellKey[ASSOC_KEY_NAME_SIZE];
-    char listed[ASSOC_TEXT_SIZE];
-    char key[ASSOC_KEY_NAME_SIZE];
-    RegText list;
-    if (!ComposeShellKey(shellKey, base)) {
-        return 0;
-    }
-    int found = 0;
-    if (ReadRegText(HKEY_CLASSES_ROOT, shellKey, &list) && list.text != NULL && IsStringType(list.type)) {
-        size_t length = 0;
-        for (const WCHAR* p = NextListedVerb(list.text, &length); length > 0 && !found;
-             p = NextListedVerb(p + length, &length)) {
-            found = IsVerbPresent(base, p, length, listed);
-        }
-    }
-    FreeRegText(&list);
-    if (!found && ComposeVerbKey(key, base, kDefaultVerb) && KeyExists(HKEY_CLASSES_ROOT, key)) {
-        found = CopyText(listed, sizeof(listed), kDefaultVerb);
-    }
-    if (!found) {
-        found = FirstSubKey(HKEY_CLASSES_ROOT, shellKey, listed, sizeof(listed));
-    }
-    return found && IsSameProgramName(listed, verb);
 }

@@ -1,6 +1,5 @@
 // The default verb of a file type: the shell reads the default value of
-// TYPE\shell as a list of verbs separated by blanks, tabs or commas, and takes
-// the first one present; with none, open; without open, the first verb key.
+// TYPE\shell as a list of verbs separated by blanks, tabs or commas.
 #ifndef KIVERAN_ASSOCIATION_STORE_DEFAULT_VERB_H
 #define KIVERAN_ASSOCIATION_STORE_DEFAULT_VERB_H
 
@@ -18,9 +17,5 @@ int FirstListedVerb(const WCHAR* list, char* verb);
 // list of one verb or none is replaced by verb alone. 0 when it does not fit
 // in size characters.
 int ComposeDefaultVerbList(const WCHAR* list, const char* verb, WCHAR* output, size_t size);
-
-// Whether verb is the default verb of the type at base (a key under the
-// class root), as the shell chooses it from the keys there now.
-int IsTypesDefaultVerb(const char* base, const char* verb);
 
 #endif

@@ -18,9 +18,10 @@ int KeepMachineValues(const char* subKey, HKEY userKey)
     DWORD dataBytes = 0;
     LONG result = RegQueryInfoKeyW(machineKey, NULL, NULL, NULL, NULL, NULL, NULL, &count, &nameChars,
                                    &dataBytes, NULL, NULL);
-    WCHAR* valueName = (WCHAR*)malloc((nameChars + 1) * sizeof(WCHAR));
-    BYTE* data = (BYTE*)malloc(dataBytes + 1);
-    if (valueName == NULL || data == NULL) {
+    // The name first, then the data, in one block.
+    WCHAR* valueName = (WCHAR*)malloc((nameChars + 1) * sizeof(WCHAR) + dataBytes);
+    BYTE* data = (BYTE*)(valueName + nameChars + 1);
+    if (valueName == NULL) {
         result = ERROR_OUTOFMEMORY;
     }
     for (DWORD index = 0; result == ERROR_SUCCESS && index < count; ++index) {
@@ -32,7 +33,6 @@ int KeepMachineValues(const char* subKey, HKEY userKey)
             result = RegSetValueExW(userKey, valueName, 0, type, data, dataLength);
         }
     }
-    free(data);
     free(valueName);
     RegCloseKey(machineKey);
     return result == ERROR_SUCCESS;
