@@ -23,8 +23,8 @@ struct LayoutValue {
     int kind;
     DWORD type;
     const char* text;   // VALUE_TEXT: code page 932
-    const WCHAR* wide;  // VALUE_WIDE: UTF-16
-    const char* from;   // VALUE_KEPT: the key, under the class root, whose value goes back as stored
+    const WCHAR* wide;    // VALUE_WIDE: UTF-16
+    const RegText* kept;  // VALUE_KEPT: the value as stored (text null: none)
 };
 
 // Takes away, deepest first, the levels of created under root.
@@ -93,14 +93,10 @@ static int WriteLayoutValue(HKEY key, const LayoutValue* value)
         return WriteStringValue(key, value->text, value->type);
     case VALUE_WIDE:
         return WriteRawValue(key, value->type, value->wide, (DWORD)(lstrlenW(value->wide) + 1) * sizeof(WCHAR));
-    case VALUE_KEPT: {
+    case VALUE_KEPT:
         // As stored, bytes and type; none stays none.
-        RegText kept;
-        ReadRegText(HKEY_CLASSES_ROOT, value->from, &kept);
-        int written = kept.text == NULL || WriteRawValue(key, kept.type, kept.text, kept.size);
-        FreeRegText(&kept);
-        return written;
-    }
+        return value->kept->text == NULL
+               || WriteRawValue(key, value->kept->type, value->kept->text, value->kept->size);
     }
     return 1;
 }
@@ -131,16 +127,6 @@ static int SetLayoutValue(const SavePlan* plan, int level, const LayoutValue* va
         RemoveLevels(root, names, created);
     }
     return written;
-}
-
-// A kept command must still be there: a save without one runs nothing.
-static int IsKeptValuePresent(const char* key)
-{
-    RegText kept;
-    ReadRegText(HKEY_CLASSES_ROOT, key, &kept);
-    int present = kept.text != NULL;
-    FreeRegText(&kept);
-    return present;
 }
 
 // The default verb the save sets: the verb asked for, first in the list the
@@ -189,16 +175,25 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     }
     CopyText(report->type, sizeof(report->type), plan.base);
     int setsDefault = request.setDefaultVerb && request.verb[0] != '\0';
-    // What the user left alone goes back as it was stored, type and all; a
-    // command that names an environment variable runs only when the shell
-    // expands it.
-    LayoutValue command = {VALUE_KEPT, 0, NULL, NULL, plan.readCommandKey};
+    // What the user left alone goes back as it was stored, type and all. It
+    // is read before anything is written: a new per-user key would hide the
+    // machine's value in the class root's merged view. A command that names
+    // an environment variable runs only when the shell expands it.
+    RegText keptCommand = {0, 0, NULL};
+    RegText keptMenuText = {0, 0, NULL};
+    if (request.keepCommand) {
+        ReadRegText(HKEY_CLASSES_ROOT, plan.readCommandKey, &keptCommand);
+    }
+    if (request.keepMenuText) {
+        ReadRegText(HKEY_CLASSES_ROOT, plan.readVerbKey, &keptMenuText);
+    }
+    LayoutValue command = {VALUE_KEPT, 0, NULL, NULL, &keptCommand};
     if (!request.keepCommand) {
         command.kind = VALUE_TEXT;
         command.text = request.commandLine;
         command.type = !request.commandIsBuilt && ReferencesEnvironment(request.commandLine) ? REG_EXPAND_SZ : REG_SZ;
     }
-    LayoutValue menuText = {VALUE_KEPT, 0, NULL, NULL, plan.readVerbKey};
+    LayoutValue menuText = {VALUE_KEPT, 0, NULL, NULL, &keptMenuText};
     if (!request.keepMenuText) {
         menuText.kind = VALUE_TEXT;
         menuText.type = REG_SZ;
@@ -206,15 +201,21 @@ int WriteAssociation(const char* extension, AssocRequest request, AssocWriteRepo
     }
     LayoutValue defaultVerb = DefaultVerbValue(&plan, setsDefault, list);
     // The command first: without it the rest would be a verb that runs
-    // nothing, so when it cannot be saved nothing else is written.
-    if ((request.keepCommand && !IsKeptValuePresent(plan.readCommandKey))
-        || !SetLayoutValue(&plan, LEVEL_COMMAND, &command, &report->refused)) {
+    // nothing, so when it cannot be saved nothing else is written. A kept
+    // command must still be there.
+    int saved = (!request.keepCommand || keptCommand.text != NULL)
+                && SetLayoutValue(&plan, LEVEL_COMMAND, &command, &report->refused);
+    if (saved) {
+        report->menuTextSaved = SetLayoutValue(&plan, LEVEL_VERB, &menuText, &refused);
+        report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE
+                                   || (defaultVerb.kind != VALUE_UNFIT
+                                       && SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused));
+    }
+    FreeRegText(&keptCommand);
+    FreeRegText(&keptMenuText);
+    if (!saved) {
         return 0;
     }
-    report->menuTextSaved = SetLayoutValue(&plan, LEVEL_VERB, &menuText, &refused);
-    report->defaultVerbSaved = defaultVerb.kind == VALUE_NONE
-                               || (defaultVerb.kind != VALUE_UNFIT
-                                   && SetLayoutValue(&plan, LEVEL_SHELL, &defaultVerb, &refused));
     // The default verb as the next run reads it: the first of the list when
     // it has its key, else open.
     SavePlan after;
