@@ -38,6 +38,8 @@ TEST(FindOkFault, RefusesWhatCannotBeSavedAsShown)
          VERB_FAULT_NOT_ONE_WORD},
         {"two words, not the default", L"edit with", L"", 0, command, 0, 0, OK_FAULT_NONE, 0, 0},
         {"a verb 932 cannot hold", L"\x00f6" L"ffnen", L"", 0, command, 0, 0, OK_FAULT_CHARACTERS, IDC_VERB, 0},
+        {"a verb of 200 double-byte characters", std::wstring(200, L'\x3042'), L"", 0, command, 0, 0, OK_FAULT_VERB,
+         IDC_VERB, VERB_FAULT_TOO_LONG},
         {"a typed menu text 932 cannot hold", L"open", L"\x2713", 1, command, 0, 0, OK_FAULT_CHARACTERS,
          IDC_MENU_TEXT, 0},
         {"the same, left as stored", L"open", L"\x2713", 0, command, 0, 0, OK_FAULT_NONE, 0, 0},

@@ -4,6 +4,7 @@
 #include "association/store/save_overrides.h"
 #include "association/store/save_plan.h"
 #include "common/bounded_text.h"
+#include "common/code_page_text.h"
 #include "common/message_box.h"
 #include "path/sjis_path.h"
 #include "resources/resource_ids.h"
@@ -49,10 +50,19 @@ static int Found(OkFault* fault, int code, int control)
 
 int FindOkFault(const OkRecord* record, const char* extension, AssocRequest* request, OkFault* fault)
 {
+    // Room for a verb of double-byte characters that is too long to be one.
+    char verb[2 * ASSOC_TEXT_SIZE];
     fault->code = OK_FAULT_NONE;
     fault->control = 0;
     fault->verbFault = VERB_FAULT_NONE;
     fault->room = 0;
+    if (!WideToProgramText(record->verb, verb, sizeof(verb))) {
+        return Found(fault, OK_FAULT_CHARACTERS, IDC_VERB);
+    }
+    fault->verbFault = CheckVerbForSaving(extension, verb, record->setDefaultVerb, &fault->room);
+    if (fault->verbFault != VERB_FAULT_NONE) {
+        return Found(fault, OK_FAULT_VERB, IDC_VERB);
+    }
     // A typed text must be saved as typed: whole, and in code page 932.
     if (record->menuTyped && lstrlenW(record->menuText) > ASSOC_LONG_TEXT_CHARS) {
         return Found(fault, OK_FAULT_TOO_LONG, IDC_MENU_TEXT);
@@ -63,10 +73,6 @@ int FindOkFault(const OkRecord* record, const char* extension, AssocRequest* req
     int control = CaptureOkRecord(record, request);
     if (control != 0) {
         return Found(fault, OK_FAULT_CHARACTERS, control);
-    }
-    fault->verbFault = CheckVerbForSaving(extension, request->verb, record->setDefaultVerb, &fault->room);
-    if (fault->verbFault != VERB_FAULT_NONE) {
-        return Found(fault, OK_FAULT_VERB, IDC_VERB);
     }
     return record->commandLine[0] == L'\0' && Found(fault, OK_FAULT_EMPTY_COMMAND, IDC_COMMAND_LINE);
 }
