@@ -170,21 +170,15 @@ BOOL InitAboutContents(HWND dialog)
     return TRUE;
 }
 
-static void DestroyHandedIcon(LRESULT icon)
-{
-    if (icon != 0) {
-        DestroyIcon((HICON)icon);
-    }
-}
-
 void ReleaseAboutIcons(HWND dialog)
 {
-    DestroyHandedIcon(SendMessageA(dialog, WM_SETICON, ICON_BIG, 0));
-    DestroyHandedIcon(SendMessageA(dialog, WM_SETICON, ICON_SMALL, 0));
+    ReleaseModuleIcons(dialog);
     // Without ABOUT_ICON the control still shows the template's icon, which
     // the system shares and which must stay.
-    if (g_aboutConfig.flags & ABOUT_ICON) {
-        DestroyHandedIcon(
-            SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON, 0, 0));
+    HICON icon = (g_aboutConfig.flags & ABOUT_ICON)
+                     ? (HICON)SendMessageA(GetDlgItem(dialog, g_aboutConfig.iconControl), STM_SETICON, 0, 0)
+                     : NULL;
+    if (icon != NULL) {
+        DestroyIcon(icon);
     }
 }

@@ -30,3 +30,16 @@ void SetModuleIcons(HWND window, HMODULE module)
     SetWindowIcon(window, ICON_BIG, GetModuleIcon(module, ICON_BIG));
     SetWindowIcon(window, ICON_SMALL, GetModuleIcon(module, ICON_SMALL));
 }
+
+static void DestroyHandedIcon(LRESULT icon)
+{
+    if (icon != 0) {
+        DestroyIcon((HICON)icon);
+    }
+}
+
+void ReleaseModuleIcons(HWND window)
+{
+    DestroyHandedIcon(SendMessageA(window, WM_SETICON, ICON_BIG, 0));
+    DestroyHandedIcon(SendMessageA(window, WM_SETICON, ICON_SMALL, 0));
+}

@@ -18,7 +18,9 @@ HICON GetModuleIcon(HMODULE module, WPARAM which);
 void SetWindowIcon(HWND window, WPARAM which, HICON icon);
 
 // Hands a window that has no icons yet the module's large and small icons
-// (GetModuleIcon), which are then the window's to destroy.
+// (GetModuleIcon). A window does not destroy the icons it is handed:
+// ReleaseModuleIcons takes them back and destroys them as it ends.
 void SetModuleIcons(HWND window, HMODULE module);
+void ReleaseModuleIcons(HWND window);
 
 #endif

@@ -40,7 +40,8 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
     if (!confirmed) {
         return 0;
     }
-    // Replaces the file name the dialog returned with the captured command line.
+    // The dialog wrote the file it returned into request's command line: the
+    // texts accepted at OK replace it.
     *request = g_dialogRequest;
     return 1;
 }
@@ -61,7 +62,6 @@ static void OnInitDone(HWND dialog)
     SetDlgItemTextA(dialog, IDC_VERB, g_dialogRequest.verb);
     // The texts as stored, so that OK without a change keeps them.
     ShowVerbTexts(dialog);
-    GetSession(dialog)->initDone = 1;
 }
 
 // The texts of the verb named, a command from the program named, then the
@@ -115,7 +115,7 @@ UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_INITDIALOG:
-        // The session, from the record's custom data, for the messages to come.
+        // The record's custom data is the one pointer of the caller's a hook gets.
         SetWindowLongPtrA(dialog, DWLP_USER, ((const OPENFILENAMEA*)lParam)->lCustData);
         break;
     case WM_NOTIFY:
@@ -126,6 +126,10 @@ UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPAR
         } else if (LOWORD(wParam) == IDC_VERB && HIWORD(wParam) == EN_KILLFOCUS) {
             ShowVerbTexts(dialog);
         }
+        break;
+    case WM_DESTROY:
+        // The Open dialog's icons are the program's to destroy.
+        ReleaseModuleIcons(GetParent(dialog));
         break;
     }
     // 0: the dialog goes on with its own handling.

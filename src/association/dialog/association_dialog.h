@@ -19,7 +19,4 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
 
 UINT_PTR CALLBACK AssocDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Rebuilds the command-line edit from the Open dialog's current selection.
-void RefreshCommandLine(HWND dialog);
-
 #endif

@@ -1,7 +1,6 @@
 #include "association/dialog/shown_texts.h"
 
 #include "association/command_line.h"
-#include "association/dialog/association_dialog.h"
 #include "association/dialog/named_file.h"
 #include "association/dialog/ok_checks.h"
 #include "association/dialog/ok_record.h"
@@ -77,7 +76,9 @@ void OnSelectionChange(HWND dialog)
 {
     WCHAR picked[MAX_PATH];
     DialogSession* session = GetSession(dialog);
-    if (session->initDone && GetNamedFile(GetParent(dialog), NULL, picked)
+    // Wine's dialog selects the file it opens with before it shows itself:
+    // no user has chosen anything yet.
+    if (IsWindowVisible(GetParent(dialog)) && GetNamedFile(GetParent(dialog), NULL, picked)
         && (IsEditTyped(dialog, IDC_COMMAND_LINE) || IsEmpty(dialog, IDC_COMMAND_LINE)
             || !IsLastProgram(session, picked))) {
         WriteCommandFor(dialog, picked);

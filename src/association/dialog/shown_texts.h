@@ -16,7 +16,6 @@ struct DialogSession {
     WCHAR lastProgram[MAX_PATH];      // the file IDC_COMMAND_LINE was last built for, or empty
     WCHAR lastProgramLong[MAX_PATH];  // its long form, worked out once
     char shownVerb[ASSOC_TEXT_SIZE];  // the verb whose texts the edits show
-    int initDone;
     int commandIsBuilt;  // IDC_COMMAND_LINE was made from a program chosen in the dialog
     int menuIsDefault;   // IDC_MENU_TEXT offers the text of a new open verb
 };
@@ -29,9 +28,13 @@ void SetLastProgram(DialogSession* session, const WCHAR* program);
 // command built from a program chosen in the dialog stays.
 void ShowVerbTexts(HWND dialog);
 
-// A selection of the program the command is already for (the one the
-// dialog opens with, or the one still named when a folder is clicked)
-// leaves it as it is, unless there is none yet.
+// Rebuilds IDC_COMMAND_LINE from the program the Open dialog names (the
+// quote box was clicked).
+void RefreshCommandLine(HWND dialog);
+
+// A selection the user makes rebuilds IDC_COMMAND_LINE, unless it is of the
+// program the command is already for (the one still named when a folder is
+// clicked) and there is one.
 void OnSelectionChange(HWND dialog);
 
 // At OK: a program chosen since IDC_COMMAND_LINE was last written, selected

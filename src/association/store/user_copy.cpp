@@ -18,7 +18,6 @@ int KeepMachineValues(const char* subKey, HKEY userKey)
     DWORD dataBytes = 0;
     LONG result = RegQueryInfoKeyW(machineKey, NULL, NULL, NULL, NULL, NULL, NULL, &count, &nameChars,
                                    &dataBytes, NULL, NULL);
-    // The name first, then the data, in one block.
     WCHAR* valueName = (WCHAR*)malloc((nameChars + 1) * sizeof(WCHAR) + dataBytes);
     BYTE* data = (BYTE*)(valueName + nameChars + 1);
     if (valueName == NULL) {
