@@ -4,7 +4,7 @@
 // dialog with the record the program's association dialog gets for a file
 // whose type opens with PROGRAM: the version-4.00 record, the same flags,
 // filter, title, folder and file name, the program's own child template
-// (bench/open_floor.rc compiles the program's script) and a hook that lets
+// (the program's own script, compiled in bench/CMakeLists.txt) and a hook that lets
 // the dialog do all its own handling. With a hook, Windows shows the same
 // Explorer-style dialog that the program gets rather than the newer one, and
 // the template gives it the same controls: the window is the one the user
@@ -66,7 +66,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = folder;
     dialog.lpstrTitle = kTitle;
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING |
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING |
                    OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
     dialog.lpfnHook = PassHook;
     dialog.lpTemplateName = "CUSTOM_BOX";

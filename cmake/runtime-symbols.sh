@@ -22,9 +22,12 @@
 set -eu
 map=$1
 output=$2
-runtime='(^|/)lib(msvcr[a-z0-9]*|ucrt[a-z0-9]*|mingwex|mingw32|moldname|gcc|gcc_eh|winpthread|pthread)\.a\('
+# Bracket expressions, not backslashes: awk -v processes escapes, and gawk
+# then reads "\(" as an unmatched group.
+runtime='(^|/)lib(msvcr[a-z0-9]*|ucrt[a-z0-9]*|mingwex|mingw32|moldname|gcc|gcc_eh|winpthread|pthread)[.]a[(]'
 
-symbols=$(awk -v runtime="$runtime" '
+# Through a file, so that a failing awk fails the script (no pipefail in sh).
+awk -v runtime="$runtime" '
   # An entry is a member line, flush left, and the reference "FILE (SYMBOL)",
   # on the same line after the member or indented on the next.
   function take(entry,    member, reference, symbol) {
@@ -45,7 +48,9 @@ symbols=$(awk -v runtime="$runtime" '
   /^[^ \t]/ { take(entry); entry = $0; next }
   { entry = entry " " $0 }
   END { take(entry) }
-' "$map" | sort -u)
+' "$map" > "$output.symbols"
+symbols=$(sort -u "$output.symbols")
+rm -f "$output.symbols"
 
 if [ -z "$symbols" ]; then
   echo "runtime-symbols.sh: $map lists no runtime symbol" >&2
