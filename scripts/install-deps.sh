@@ -43,14 +43,12 @@ lock_holders() {
   done
 }
 
+# Says once what it waits for, and waits while /proc/locks shows a holder,
+# up to the deadline. A file lock of another file that happens to share an
+# inode number only makes the wait longer: the command is tried in the end.
 wait_for_package_locks() {
   local holders
-  while holders=$(lock_holders) && [ -n "$holders" ]; do
-    if [ "$SECONDS" -ge "$lock_deadline" ]; then
-      echo "install-deps: another apt or dpkg still holds the package locks after ten minutes:" >&2
-      echo "$holders" | sed 's/^/  /' >&2
-      exit 1
-    fi
+  while [ "$SECONDS" -lt "$lock_deadline" ] && holders=$(lock_holders) && [ -n "$holders" ]; do
     if [ "$said_waiting" -eq 0 ]; then
       echo "install-deps: waiting for another apt or dpkg (such as the system's automatic upgrades) to finish, up to ten minutes:"
       echo "$holders" | sed 's/^/  /'
@@ -60,18 +58,24 @@ wait_for_package_locks() {
   done
 }
 
-# Runs a package command once the locks are free. Should another process
-# take a lock between the look and the command, the command fails on it
-# and runs again once that lock is free.
+# Runs a package command once the locks look free. When it fails on a lock
+# all the same (taken between the look and the command, or released before
+# a second look could see it), it runs again until the deadline.
 with_package_locks() {
+  local log status
+  log=$(mktemp)
   while :; do
     wait_for_package_locks
-    if "$@"; then
-      return 0
+    set +e
+    "$@" 2>&1 | tee "$log"
+    status=${PIPESTATUS[0]}
+    set -e
+    if [ "$status" -eq 0 ] || [ "$SECONDS" -ge "$lock_deadline" ] \
+       || ! grep -qE 'Could not get lock|Unable to lock|Unable to acquire the dpkg frontend lock' "$log"; then
+      rm -f "$log"
+      return "$status"
     fi
-    if [ -z "$(lock_holders)" ] || [ "$SECONDS" -ge "$lock_deadline" ]; then
-      return 1
-    fi
+    sleep 2
   done
 }
 
