@@ -122,14 +122,15 @@ std::string FileTypes(const OpenDialog& dialog)
 {
     HWND combo = ChildById(dialog.window, 0x470);
     std::string types;
-    int count = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    int count = (int)SendWithin(combo, CB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
         // Asked for in UTF-16: Wine hands the A form of this request across
         // processes without converting it.
         WCHAR wide[256] = L"";
         char text[512] = "";
-        if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 256) {
-            SendMessageW(combo, CB_GETLBTEXT, i, (LPARAM)wide);
+        DWORD_PTR length = 0;
+        if (SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, i, 0, SMTO_NORMAL, kWaitMs, &length) && length < 256) {
+            SendMessageTimeoutW(combo, CB_GETLBTEXT, i, (LPARAM)wide, SMTO_NORMAL, kWaitMs, &length);
         }
         WideCharToMultiByte(932, 0, wide, -1, text, sizeof(text), NULL, NULL);
         types += std::string(text) + "|";
@@ -366,7 +367,7 @@ TEST(AssociationRun, ConfirmWritesTheCommandTheUserConfirmed)
         }
         }
         PressOk(run.dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run.program));
         EXPECT_EQ(expected, Default(commandKey));
         EXPECT_EQ(row.type, ValueType(commandKey));
     }
@@ -492,10 +493,10 @@ TEST(AssociationRun, EachVerbKeepsItsOwnTexts)
             ASSERT_TRUE(SelectListedFile(run.dialog, run.program.info.hProcess, "probe.exe"));
         }
         HWND verb = run.dialog.Control(1137);
-        SendMessageA(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)verb, TRUE);
+        SendWithin(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)verb, TRUE);
         SetText(verb, row.verb);
         if (row.action != kOkAtOnce) {
-            SendMessageA(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)run.dialog.Control(1012), TRUE);
+            SendWithin(run.dialog.window, WM_NEXTDLGCTL, (WPARAM)run.dialog.Control(1012), TRUE);
             Settle(run.dialog.window);
             bool isNew = row.action == kNewVerb;
             EXPECT_EQ(isNew ? "" : "編集(&E)", GetText(run.dialog.Control(1012)));
@@ -504,7 +505,7 @@ TEST(AssociationRun, EachVerbKeepsItsOwnTexts)
                       CommandText(run));
         }
         PressOk(run.dialog);
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run.program));
         if (row.action == kFocusMoved || row.action == kOkAtOnce) {
             EXPECT_EQ(before, SnapshotTree(scene.type));
         } else if (row.action == kNewVerb) {
@@ -590,7 +591,7 @@ TEST(AssociationRun, RefusalsShowTheirMessageAndTouchNothing)
             EXPECT_FALSE(texts.text.empty());
         }
         PostMessageA(box, WM_COMMAND, IDOK, 0);
-        EXPECT_EQ(0, FinishProgram(&program));
+        ASSERT_EQ(0, FinishProgram(&program));
     }
     EXPECT_EQ(before, SnapshotClassRoot());
     DeleteTree(foreign);
@@ -731,7 +732,7 @@ TEST(AssociationRun, UserWithoutAdministratorRights)
             EXPECT_EQ(row.text, ReadMessageBox(box).text);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
-        EXPECT_EQ(0, FinishProgram(&run.program));
+        ASSERT_EQ(0, FinishProgram(&run.program));
 
         const std::string command = Quoted(scene.probe) + " \"%1\"";
         auto expected = [&](const std::string& what) { return what == "new" ? command : what == "kept" ? kept : what; };

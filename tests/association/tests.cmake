@@ -18,12 +18,13 @@ if(KIVERAN_WINDOWS)
   target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main ole32 uuid)
   add_dependencies(association_run_tests probe kiveran)
   # Every wait of these tests is bounded by kWaitMs (a minute,
-  # tests/common/waits.h). One test chains at most nine waits that can each
-  # run out without ending it (ConfirmWritesTheCommandTheUserConfirmed: the
-  # program's end, a row); two more minutes for its own work on a busy
-  # machine.
+  # tests/common/waits.h), and a wait that fails in a row's loop ends the
+  # test. One test chains at most four waits that can each run out without
+  # ending it (DropToShellThroughTheNamedType: the program's end, the probe's
+  # log, the probe's end, old.exe's end); two more minutes for its own work
+  # on a busy machine.
   gtest_discover_tests(association_run_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 660 LABELS program)
+    PROPERTIES TIMEOUT 360 LABELS program)
 
   list(APPEND KIVERAN_CHECKED_BINARIES probe association_run_tests)
 endif()

@@ -151,7 +151,8 @@ TEST(KiveranProgram, WithoutArgumentShowsTheAboutBoxUntilItIsClosed)
         ASSERT_NE(nullptr, box);
         EXPECT_EQ("Tessavoy ver. 0.14", GetText(GetDlgItem(box, IDC_ABOUT_VERSION)));
         EXPECT_EQ("", GetText(GetDlgItem(box, IDC_ABOUT_RESOURCES)));
-        Sleep(500);
+        // The box has handled a message of ours: the program waits on it.
+        Settle(box);
         EXPECT_FALSE(HasExited(run)) << "ended while the About box was open";
         EXPECT_TRUE(IsWindowVisible(box));
 
@@ -463,11 +464,11 @@ TEST(KiveranProgram, DroppedFileIsOpenedAsTheSignedInUser)
         ASSERT_NE(nullptr, dialog.custom);
         PressOk(dialog);
         // Its handle held until the probe has ended, the program's id still names it.
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(run.info.hProcess, kWaitMs));
-        EXPECT_TRUE(WaitForNoProcessOf(association.old));
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(run.info.hProcess, kWaitMs));
+        ASSERT_TRUE(WaitForNoProcessOf(association.old));
         std::string parent = linked ? std::to_string(run.Id()) + " kiveran.exe"
                                     : std::to_string(DesktopProcess()) + " explorer.exe";
-        EXPECT_EQ(0, FinishProgram(&run));
+        ASSERT_EQ(0, FinishProgram(&run));
         EXPECT_EQ(Quoted(association.old) + " " + Quoted(dropped) + "\nparent " + parent + "\nfolder " + folder + "\n",
                   ReadFileText(association.old + ".log"));
     }
@@ -495,7 +496,7 @@ TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(kWithheldText, ReadMessageBox(box).text);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, FinishProgram(&run));
+    ASSERT_EQ(0, FinishProgram(&run));
     EXPECT_EQ(Quoted(association.old) + " \"%1\"", Default(association.type + "\\shell\\open\\command"));
 
     // The About box stays after its message, so that the address can be read.
@@ -507,10 +508,10 @@ TEST(DesktopGone, ElevatedProgramOpensNothingAndSaysSo)
     ASSERT_NE(nullptr, message);
     EXPECT_EQ(kLinkWithheldText, ReadMessageBox(message).text);
     PostMessageA(message, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitForWindowGone(message));
+    ASSERT_TRUE(WaitForWindowGone(message));
     EXPECT_TRUE(IsWindowVisible(box));
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(0, FinishProgram(&about));
+    ASSERT_EQ(0, FinishProgram(&about));
 
     EXPECT_TRUE(WaitForNoProcessOf(association.old));
     EXPECT_FALSE(FileExists(association.old + ".log")) << ReadFileText(association.old + ".log");
