@@ -14,7 +14,8 @@ if(KIVERAN_WINDOWS)
   target_link_options(probe PRIVATE -s)
 
   add_executable(association_run_tests
-    ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/association_run_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/common/desktop_ready.cpp)
   target_link_libraries(association_run_tests PRIVATE kiveran_test_support GTest::gtest_main ole32 uuid)
   add_dependencies(association_run_tests probe kiveran)
   # Every wait of these tests is bounded by kWaitMs (a minute,

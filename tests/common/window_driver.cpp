@@ -1,41 +1,11 @@
 #include "common/window_driver.h"
 
-#include <exdisp.h>
 #include <tlhelp32.h>
 
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// The session's desktop (tests/rig/wine-session.sh) registers the
-// shell-windows object, through which the program has files opened as the
-// signed-in user, a moment after it starts: a test program that drives the
-// program waits for it once, before its first test.
-class DesktopShellReady : public ::testing::Environment {
-    void SetUp() override
-    {
-        HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-        WaitUntil([] {
-            IShellWindows* windows = NULL;
-            bool ready = SUCCEEDED(CoCreateInstance(__uuidof(ShellWindows), NULL, CLSCTX_LOCAL_SERVER,
-                                                    __uuidof(IShellWindows), (void**)&windows));
-            if (windows != NULL) {
-                windows->Release();
-            }
-            return ready;
-        });
-        if (SUCCEEDED(com)) {
-            CoUninitialize();
-        }
-    }
-};
-
-::testing::Environment* const kDesktopShellReady = ::testing::AddGlobalTestEnvironment(new DesktopShellReady);
-
-}  // namespace
 
 std::string BinFolder()
 {

@@ -13,7 +13,8 @@ if(KIVERAN_WINDOWS)
   # The whole program, started with raw command lines.
   add_executable(kiveran_program_tests
     ${CMAKE_CURRENT_LIST_DIR}/kiveran_program_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/long_paths.cpp
+    ${PROJECT_SOURCE_DIR}/tests/common/desktop_ready.cpp)
   target_link_libraries(kiveran_program_tests PRIVATE kiveran_test_support GTest::gtest_main)
   add_dependencies(kiveran_program_tests kiveran probe fake_rsrc32 fake_version)
   # Every wait of these tests is bounded by kWaitMs (a minute,
