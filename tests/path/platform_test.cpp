@@ -119,6 +119,32 @@ TEST(GetModuleIcon, FollowsTheModulesFile)
         DeleteObject(info.hbmColor);
     }
     DestroyWindow(window);
+
+    // Each size the system may ask for has an image of its own, which the
+    // system reads at that size: the 24- and 48-pixel ones are stored as PNG.
+    HRSRC group = FindResourceA(NULL, "IDI_ICON", (LPCSTR)RT_GROUP_ICON);
+    ASSERT_NE(nullptr, group);
+    BYTE* directory = (BYTE*)LockResource(LoadResource(NULL, group));
+    for (int size : {16, 24, 32, 48}) {
+        SCOPED_TRACE(size);
+        int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+        HRSRC image = FindResourceA(NULL, MAKEINTRESOURCEA(id), (LPCSTR)RT_ICON);
+        ASSERT_NE(nullptr, image);
+        // Width and height 0: the image's own size, not one stretched to fit.
+        HICON icon = CreateIconFromResourceEx((BYTE*)LockResource(LoadResource(NULL, image)),
+                                              SizeofResource(NULL, image), TRUE, 0x00030000, 0, 0,
+                                              LR_DEFAULTCOLOR);
+        ASSERT_NE(nullptr, icon);
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        GetObjectA(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(size, colour.bmWidth);
+        EXPECT_EQ(size, colour.bmHeight);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        DestroyIcon(icon);
+    }
 }
 
 TEST(SetWindowIcon, HandsTheIconToTheWindow)
