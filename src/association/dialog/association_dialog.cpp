@@ -48,7 +48,7 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
 
 static void CheckButton(HWND dialog, int id, int checked)
 {
-    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 static void OnInitDone(HWND dialog)

@@ -3,9 +3,11 @@
 #include "common/code_page_text.h"
 #include "resources/resource_ids.h"
 
-static int IsChecked(HWND dialog, int id)
+// The button's own message, as CheckButton sends one: IsDlgButtonChecked
+// and CheckDlgButton would be two more imports.
+int IsBoxChecked(HWND dialog, int id)
 {
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 int IsEditTyped(HWND dialog, int id)
@@ -15,9 +17,9 @@ int IsEditTyped(HWND dialog, int id)
 
 void ReadOkRecord(HWND dialog, int menuIsDefault, int commandIsBuilt, OkRecord* record)
 {
-    record->runAfter = IsChecked(dialog, IDC_RUN_AFTER);
-    record->quoteFileName = IsChecked(dialog, IDC_QUOTE_FILE_NAME);
-    record->setDefaultVerb = IsChecked(dialog, IDC_SET_DEFAULT_VERB);
+    record->runAfter = IsBoxChecked(dialog, IDC_RUN_AFTER);
+    record->quoteFileName = IsBoxChecked(dialog, IDC_QUOTE_FILE_NAME);
+    record->setDefaultVerb = IsBoxChecked(dialog, IDC_SET_DEFAULT_VERB);
     GetDlgItemTextW(dialog, IDC_VERB, record->verb, ASSOC_TEXT_SIZE);
     GetDlgItemTextW(dialog, IDC_MENU_TEXT, record->menuText, OK_LONG_TEXT_BUFFER);
     GetDlgItemTextW(dialog, IDC_COMMAND_LINE, record->commandLine, OK_LONG_TEXT_BUFFER);

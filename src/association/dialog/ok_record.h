@@ -27,6 +27,9 @@ struct OkRecord {
 // Whether the user typed into the edit id since it was last set.
 int IsEditTyped(HWND dialog, int id);
 
+// Whether the check box id is checked.
+int IsBoxChecked(HWND dialog, int id);
+
 // Reads the dialog's controls; the two flags of what the dialog showed come
 // from its caller.
 void ReadOkRecord(HWND dialog, int menuIsDefault, int commandIsBuilt, OkRecord* record);

@@ -48,7 +48,7 @@ static int WriteCommandFor(HWND dialog, const WCHAR* picked)
     char program[MAX_PATH];
     char command[ASSOC_LONG_TEXT_SIZE];
     int fault = ResolvePickedProgram(picked, program);
-    int quote = IsDlgButtonChecked(dialog, IDC_QUOTE_FILE_NAME) == BST_CHECKED;
+    int quote = IsBoxChecked(dialog, IDC_QUOTE_FILE_NAME);
     if (fault != PICKED_PROGRAM_OK) {
         // OK will say why this file gives no command.
         MessageBeep(MB_ICONEXCLAMATION);
@@ -106,7 +106,7 @@ void ShowVerbTexts(HWND dialog)
     if (!WideToProgramText(typed, verb, sizeof(verb))) {
         return;
     }
-    int setDefault = IsDlgButtonChecked(dialog, IDC_SET_DEFAULT_VERB) == BST_CHECKED;
+    int setDefault = IsBoxChecked(dialog, IDC_SET_DEFAULT_VERB);
     if (ReadVerbTexts(session->extension, verb, setDefault, &texts)
         && (session->shownVerb[0] == '\0' || !IsSameProgramName(texts.verb, session->shownVerb))) {
         CopyText(session->shownVerb, sizeof(session->shownVerb), texts.verb);
