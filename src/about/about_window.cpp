@@ -6,13 +6,14 @@
 #include "common/code_page_text.h"
 #include "common/desktop_open.h"
 #include "common/message_box.h"
+#include "common/packed_text.h"
 #include "resources/resource_ids.h"
 
 HWND g_aboutWindow;
 
 static const COLORREF kLinkColor = 0x00FF0000;  // pure blue
-static const char kWithheldCaption[] = "ページを開きませんでした";
-static const char kWithheldText[] =
+static const char kWithheldCaption[] PACKED_TEXT = "ページを開きませんでした";
+static const char kWithheldText[] PACKED_TEXT =
     "管理者の権限でブラウザーが動かないように、ページは開きませんでした。\n\n"
     "このアドレスをブラウザーに入力して開くことができます。";
 

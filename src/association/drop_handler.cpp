@@ -10,6 +10,7 @@
 #include "association/store/association_writer.h"
 #include "association/store/default_app.h"
 #include "common/message_box.h"
+#include "common/packed_text.h"
 #include "path/refused_extension.h"
 #include "common/code_page_text.h"
 #include "common/bounded_text.h"
@@ -19,47 +20,47 @@
 // in code page 932, fits with its NUL.
 enum { EXTENSION_SIZE = 2 * MAX_PATH };
 
-static const char kNotFoundCaption[] = "ファイルが見つかりません";
-static const char kNotFoundText[] =
+static const char kNotFoundCaption[] PACKED_TEXT = "ファイルが見つかりません";
+static const char kNotFoundText[] PACKED_TEXT =
     "ドロップされたファイルが見つからないため、関連づけを行うことはできません。";
-static const char kDirectoryCaption[] = "ディレクトリがドロップされました";
-static const char kDirectoryText[] =
+static const char kDirectoryCaption[] PACKED_TEXT = "ディレクトリがドロップされました";
+static const char kDirectoryText[] PACKED_TEXT =
     "現在のバージョンでは、ディレクトリに関連づけを行うことはできません。";
-static const char kForeignExtensionCaption[] = "拡張子に扱えない文字があります";
-static const char kForeignExtensionText[] =
+static const char kForeignExtensionCaption[] PACKED_TEXT = "拡張子に扱えない文字があります";
+static const char kForeignExtensionText[] PACKED_TEXT =
     "ドロップされたファイルの拡張子には、このプログラムでは扱えない文字 (日本語の Windows の"
     "文字コードにない文字) が含まれているため、関連づけを行うことはできません。";
-static const char kSpecialCaption[] = "特殊な拡張子への関連づけ";
-static const char kSpecialText[] =
+static const char kSpecialCaption[] PACKED_TEXT = "特殊な拡張子への関連づけ";
+static const char kSpecialText[] PACKED_TEXT =
     "現在のバージョンでは、拡張子 exe, com, lnk に関連づけを行うことはできません。";
-static const char kNoExtensionCaption[] = "拡張子のないファイルがドロップされました";
-static const char kNoExtensionText[] =
+static const char kNoExtensionCaption[] PACKED_TEXT = "拡張子のないファイルがドロップされました";
+static const char kNoExtensionText[] PACKED_TEXT =
     "拡張子のないファイルには、関連づけを行うことはできません。\n\n"
     "関連づけは拡張子ごとに行うため、拡張子 (.txt など) のあるファイルをドロップしてください。";
-static const char kForeignTypeCaption[] = "ファイルの種類の名前に扱えない文字があります";
-static const char kForeignTypeText[] =
+static const char kForeignTypeCaption[] PACKED_TEXT = "ファイルの種類の名前に扱えない文字があります";
+static const char kForeignTypeText[] PACKED_TEXT =
     "この拡張子のファイルの種類の名前に、日本語の Windows の文字コードにない文字があるため、"
     "関連づけを行うことはできません。レジストリは何も変更していません。";
-static const char kNotSavedCaption[] = "関連づけを保存できませんでした";
-static const char kRefusedText[] =
+static const char kNotSavedCaption[] PACKED_TEXT = "関連づけを保存できませんでした";
+static const char kRefusedText[] PACKED_TEXT =
     "レジストリへの書き込みが許可されていないため、関連づけを保存できませんでした。"
     "レジストリは何も変更していません。\n\n"
     "このプログラムを管理者として実行してから、もう一度関連づけを行ってください。";
-static const char kNotSavedText[] =
+static const char kNotSavedText[] PACKED_TEXT =
     "レジストリに書き込むことができなかったため、関連づけを保存できませんでした。"
     "レジストリは何も変更していません。";
-static const char kPartlySavedCaption[] = "関連づけの一部を保存できませんでした";
-static const char kPartlySavedText[] =
+static const char kPartlySavedCaption[] PACKED_TEXT = "関連づけの一部を保存できませんでした";
+static const char kPartlySavedText[] PACKED_TEXT =
     "関連づけのコマンドラインは保存しましたが、次のものは保存できませんでした。\n\n%s%s";
-static const char kMenuTextPart[] = "・メニューの文字列\n";
-static const char kDefaultVerbPart[] = "・標準の動詞の設定 (ダブルクリックでは、これまでの動詞が使われます)\n";
-static const char kUserChoiceCaption[] = "ダブルクリックで開くプログラム";
-static const char kUserChoiceText[] =
+static const char kMenuTextPart[] PACKED_TEXT = "・メニューの文字列\n";
+static const char kDefaultVerbPart[] PACKED_TEXT = "・標準の動詞の設定 (ダブルクリックでは、これまでの動詞が使われます)\n";
+static const char kUserChoiceCaption[] PACKED_TEXT = "ダブルクリックで開くプログラム";
+static const char kUserChoiceText[] PACKED_TEXT =
     "関連づけを保存しました。ただし、この種類のファイルをダブルクリックしたときは、"
     "これまでどおり Windows の設定で選ばれているプログラムが開きます。\n\n"
     "ダブルクリックで開くプログラムは、Windows の「設定」→「アプリ」→「既定のアプリ」で変更できます。";
-static const char kWithheldCaption[] = "ファイルを開きませんでした";
-static const char kWithheldText[] =
+static const char kWithheldCaption[] PACKED_TEXT = "ファイルを開きませんでした";
+static const char kWithheldText[] PACKED_TEXT =
     "関連づけは保存しましたが、管理者の権限で開かれないように、ドロップされたファイルは"
     "開きませんでした。\n\nエクスプローラーから開くことができます。";
 

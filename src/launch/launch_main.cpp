@@ -5,13 +5,14 @@
 #include "about/about_window.h"
 #include "association/drop_handler.h"
 #include "common/message_box.h"
+#include "common/packed_text.h"
 #include "launch/code_page_guard.h"
 #include "launch/command_args.h"
 #include "launch/resolve_long_path.h"
 #include "common/system_library.h"
 
-static const char kSeveralFilesCaption[] = "複数のファイルがドロップされました";
-static const char kSeveralFilesText[] =
+static const char kSeveralFilesCaption[] PACKED_TEXT = "複数のファイルがドロップされました";
+static const char kSeveralFilesText[] PACKED_TEXT =
     "ファイルを一つづつドロップしてください。\n\n"
     " 現在のバージョンでは、複数の拡張子に\n"
     "同時に関連づけを行うことはできません。";

@@ -7,16 +7,17 @@
 #include "association/dialog/open_file_dialog.h"
 #include "association/dialog/shown_texts.h"
 #include "common/code_page_text.h"
+#include "common/packed_text.h"
 #include "path/module_file.h"
 #include "resources/resource_ids.h"
 
 AssocRequest g_dialogRequest;
 
-static const char kDialogTitle[] = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
-static const char kOkText[] = "OK(&O)";
+static const char kDialogTitle[] PACKED_TEXT = "ｱﾌﾟﾘｹｰｼｮﾝとの関連づけ";
+static const char kOkText[] PACKED_TEXT = "OK(&O)";
 // Two pairs of description and pattern, ending in a double NUL (the literal
 // adds the last one). "*" rather than "*.*" also lists names without a dot.
-static const char kFilter[] =
+static const char kFilter[] PACKED_TEXT =
     "実行可能ﾌｧｲﾙ(*.exe;*.com;*.bat)\0*.exe;*.com;*.bat\0"
     "すべてのﾌｧｲﾙ(*.*)\0*\0";
 

@@ -6,40 +6,41 @@
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
 #include "common/message_box.h"
+#include "common/packed_text.h"
 #include "path/sjis_path.h"
 #include "resources/resource_ids.h"
 
-static const char kVerbCaption[] = "この動詞は使えません";
-static const char kVerbSeparatorText[] =
+static const char kVerbCaption[] PACKED_TEXT = "この動詞は使えません";
+static const char kVerbSeparatorText[] PACKED_TEXT =
     "動詞に「\\」を含めることはできません。\n\n"
     "動詞はレジストリのキーの名前になるため、「\\」があると別のキーを書き換えてしまいます。"
     "「\\」を取り除いてから";
-static const char kVerbTooLongText[] =
+static const char kVerbTooLongText[] PACKED_TEXT =
     "動詞が長すぎます。\n\n"
     "動詞はレジストリのキーの名前になるため、この種類のファイルでは半角 %u 文字 (全角 %u 文字) までです。"
     "動詞を短くしてから";
-static const char kVerbNotOneWordText[] =
+static const char kVerbNotOneWordText[] PACKED_TEXT =
     "標準の動詞には、空白や「,」を使えません。\n\n"
     "Windows は標準の動詞を空白や「,」で区切った並びとして読み、最初の語だけを使います。"
     "空白と「,」を取り除くか、「標準の動詞に設定」を外してから";
 
-static const char kCharactersCaption[] = "使えない文字があります";
-static const char kCharactersText[] =
+static const char kCharactersCaption[] PACKED_TEXT = "使えない文字があります";
+static const char kCharactersText[] PACKED_TEXT =
     "この欄に、日本語の Windows の文字コードにない文字があります。"
     "保存すると別の文字に置き換わってしまいます。\n\n"
     "その文字を取り除いてから";
 
-static const char kTooLongCaption[] = "長すぎる文字列があります";
-static const char kTooLongText[] =
+static const char kTooLongCaption[] PACKED_TEXT = "長すぎる文字列があります";
+static const char kTooLongText[] PACKED_TEXT =
     "%sが長すぎます。保存できるのは %u 文字までです。\n\n"
     "短くしてから";
 
-static const char kEmptyCommandCaption[] = "コマンドラインが空です";
-static const char kEmptyCommandText[] =
+static const char kEmptyCommandCaption[] PACKED_TEXT = "コマンドラインが空です";
+static const char kEmptyCommandText[] PACKED_TEXT =
     "コマンドラインが空では、この種類のファイルを開けなくなります。\n\n"
     "プログラムを一覧から選ぶか、コマンドラインを入力してから";
 // Every text above ends with what to do before pressing OK again.
-static const char kOkAgain[] = "、もう一度「OK」を押してください。";
+static const char kOkAgain[] PACKED_TEXT = "、もう一度「OK」を押してください。";
 
 static int Found(OkFault* fault, int code, int control)
 {

@@ -8,12 +8,13 @@
 #include "association/store/association_reader.h"
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
+#include "common/packed_text.h"
 #include "common/same_name.h"
 #include "resources/resource_ids.h"
 
 // Offered only for a new open verb: an existing verb without a menu text
 // keeps none, and the shell shows its own label for it.
-static const char kDefaultMenuText[] = "開く(&O)";
+static const char kDefaultMenuText[] PACKED_TEXT = "開く(&O)";
 
 DialogSession* GetSession(HWND dialog)
 {

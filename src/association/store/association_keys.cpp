@@ -2,11 +2,12 @@
 
 #include "association/assoc_request.h"
 #include "common/bounded_text.h"
+#include "common/packed_text.h"
 #include "path/sjis_path.h"
 
 // What the command key's name takes besides the type and the verb.
-static const char kShellPart[] = "\\shell\\";
-static const char kCommandPart[] = "\\command";
+static const char kShellPart[] PACKED_TEXT = "\\shell\\";
+static const char kCommandPart[] PACKED_TEXT = "\\command";
 
 static int IsEmpty(const char* text)
 {

@@ -6,8 +6,9 @@
 #include "association/assoc_request.h"
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
+#include "common/packed_text.h"
 
-const char kClassesKey[] = "Software\\Classes";
+const char kClassesKey[] PACKED_TEXT = "Software\\Classes";
 
 static_assert(ROOTED_NAME_SIZE >= sizeof(kClassesKey) + ASSOC_KEY_NAME_SIZE, "a key name under the classes key");
 

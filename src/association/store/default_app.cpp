@@ -4,10 +4,11 @@
 #include "association/store/class_registry.h"
 #include "common/bounded_text.h"
 #include "common/code_page_text.h"
+#include "common/packed_text.h"
 #include "common/same_name.h"
 
 // The choices the user made in Windows' settings, under HKEY_CURRENT_USER.
-static const char kFileExts[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+static const char kFileExts[] PACKED_TEXT = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 
 int ReadUserChoice(const char* extension, char* progId)
 {

@@ -2,15 +2,16 @@
 
 #include "association/store/class_registry.h"
 #include "common/bounded_text.h"
+#include "common/packed_text.h"
 #include "path/sjis_path.h"
 
-const char kSaveOverrideCaption[] = "保存しても使われない設定があります";
+const char kSaveOverrideCaption[] PACKED_TEXT = "保存しても使われない設定があります";
 const UINT kSaveOverrideStyle = MB_YESNO | MB_DEFBUTTON2;
 
-static const char kQuestionIntro[] =
+static const char kQuestionIntro[] PACKED_TEXT =
     "この種類のファイルを登録したプログラムが動詞のキーに書いた値を Windows が優先するため、"
     "保存しても次のようになります。\n\n";
-static const char kQuestionEnd[] =
+static const char kQuestionEnd[] PACKED_TEXT =
     "\n別の動詞の名前にして「標準の動詞に設定」にチェックを付けて保存すると、保存した内容が使われます。\n\n"
     "このまま保存しますか?\n(「いいえ」を押すと、保存せずに元の画面に戻ります)";
 
@@ -41,7 +42,7 @@ static const OverrideValue kVerbValues[] = {
 static const OverrideValue kCommandValues[] = {{"DelegateExecute", SAVE_OVERRIDE_COMMAND}};
 static const OverrideValue kDropTargetValues[] = {{"Clsid", SAVE_OVERRIDE_COMMAND}};
 
-static const char kDropTarget[] = "\\DropTarget";
+static const char kDropTarget[] PACKED_TEXT = "\\DropTarget";
 
 // The bits of the values present in the key, whatever their type and data.
 static unsigned FindValues(HKEY root, const char* subKey, const OverrideValue* values, size_t count)

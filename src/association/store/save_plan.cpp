@@ -6,8 +6,9 @@
 #include "association/store/class_registry.h"
 #include "association/store/default_verb.h"
 #include "common/bounded_text.h"
+#include "common/packed_text.h"
 
-const char kDefaultVerb[] = "open";
+const char kDefaultVerb[] PACKED_TEXT = "open";
 
 // Whether base has a shell key, and the first verb its list names (read
 // with the key opened once).
