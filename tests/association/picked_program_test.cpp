@@ -91,7 +91,9 @@ TEST(ResolvePickedProgram, ExactNameShortFormOrShortcutTarget)
         EXPECT_EQ(row.fault, ResolvePickedProgram((in + row.picked).c_str(), program));
         if (row.target == nullptr) {
             EXPECT_STREQ("", program);
-            EXPECT_STRNE("", DescribePickedProgramFault(row.fault));
+            char text[512];
+            DescribePickedProgramFault(row.fault, text, sizeof(text));
+            EXPECT_STRNE("", text);
             continue;
         }
         // The path itself where it converts; else one naming the same file.

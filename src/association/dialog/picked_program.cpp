@@ -3,26 +3,28 @@
 #include <shlobj.h>
 
 #include "association/dialog/named_file.h"
+#include "common/bounded_text.h"
 #include "common/code_page_text.h"
+#include "common/packed_text.h"
 #include "common/same_name.h"
+#include "path/sjis_path.h"
 
-const char kPickedProgramCaption[] = "プログラムを選び直してください";
+const char kPickedProgramCaption[] PACKED_TEXT = "プログラムを選び直してください";
 
-static const char kNameText[] =
+static const char kNameText[] PACKED_TEXT =
     "選んだプログラムの場所に、このプログラムでは扱えない文字 (アクセント付きの文字など) があるか、"
     "場所が長すぎるため、コマンドラインに書けません。\n\n"
     "プログラムを別のフォルダーに移すか名前を変えてから、選び直してください。";
-static const char kAdvertisedText[] =
-    "選んだのはインストーラーが作ったショートカットで、プログラムのファイルを指していません。\n\n"
-    "プログラムのファイル (.exe など) を選んでください。";
-static const char kWithoutFileText[] =
-    "選んだショートカットは、プログラムのファイルを指していません。\n\n"
-    "プログラムのファイル (.exe など) を選んでください。";
-static const char kFileMissingText[] =
+static const char kAdvertisedText[] PACKED_TEXT =
+    "選んだのはインストーラーが作ったショートカットで、プログラムのファイルを指していません。";
+static const char kWithoutFileText[] PACKED_TEXT =
+    "選んだショートカットは、プログラムのファイルを指していません。";
+static const char kFileMissingText[] PACKED_TEXT =
     "選んだファイルが見つかりません。プログラムを選び直してください。";
-static const char kTargetMissingText[] =
-    "選んだショートカットが指しているファイルが見つかりません。\n\n"
-    "プログラムのファイル (.exe など) を選んでください。";
+static const char kTargetMissingText[] PACKED_TEXT =
+    "選んだショートカットが指しているファイルが見つかりません。";
+// What the three shortcut texts ask for, kept once.
+static const char kPickFileText[] PACKED_TEXT = "\n\nプログラムのファイル (.exe など) を選んでください。";
 
 // The shell takes a file for a shortcut by its extension, whatever it holds;
 // so does this, and no other file is read through the shortcut parser.
@@ -118,13 +120,18 @@ int ResolvePickedProgram(const WCHAR* picked, char* program)
     return WideToProgramPath(picked, program) ? PICKED_PROGRAM_OK : PICKED_NAME_NOT_CONVERTIBLE;
 }
 
-const char* DescribePickedProgramFault(int code)
+void DescribePickedProgramFault(int code, char* text, size_t size)
 {
     static const char* const kTexts[] = {
         "", kNameText, kAdvertisedText, kWithoutFileText, kTargetMissingText, kFileMissingText,
     };
+    text[0] = '\0';
     if (code < 0 || code >= (int)(sizeof(kTexts) / sizeof(kTexts[0]))) {
-        return "";
+        return;
     }
-    return kTexts[code];
+    CopyText(text, size, kTexts[code]);
+    if (code >= PICKED_SHORTCUT_ADVERTISED && code <= PICKED_SHORTCUT_TARGET_MISSING) {
+        size_t used = StringEnd(text);
+        CopyText(text + used, size - used, kPickFileText);
+    }
 }

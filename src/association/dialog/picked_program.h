@@ -26,8 +26,9 @@ enum {
 // on the calling thread.
 int ResolvePickedProgram(const WCHAR* picked, char* program);
 
-// The caption and the text (Shift-JIS) that tell the user about a fault code.
+// The caption and the text (Shift-JIS, into size bytes of text; empty for
+// PICKED_PROGRAM_OK) that tell the user about a fault code.
 extern const char kPickedProgramCaption[];
-const char* DescribePickedProgramFault(int code);
+void DescribePickedProgramFault(int code, char* text, size_t size);
 
 #endif

@@ -145,8 +145,9 @@ int BuildCommandIfDue(HWND dialog, const OPENFILENAMEA* record)
         fault = kept ? PICKED_PROGRAM_OK : WriteCommandFor(dialog, named);
     }
     if (fault != PICKED_PROGRAM_OK) {
-        return RefuseAtOk(dialog, GetFileNameBox(GetParent(dialog)), kPickedProgramCaption,
-                          DescribePickedProgramFault(fault));
+        char text[512];
+        DescribePickedProgramFault(fault, text, sizeof(text));
+        return RefuseAtOk(dialog, GetFileNameBox(GetParent(dialog)), kPickedProgramCaption, text);
     }
     return 1;
 }
