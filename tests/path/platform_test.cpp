@@ -119,15 +119,29 @@ TEST(GetModuleIcon, FollowsTheModulesFile)
         DeleteObject(info.hbmColor);
     }
     DestroyWindow(window);
+}
 
-    // Each size the system may ask for has an image of its own, which the
-    // system reads at that size: the 24- and 48-pixel ones are stored as PNG.
+// Each size the system may ask for has an image of its own (the 24- and
+// 48-pixel ones are stored as PNG), which the system reads at that size with
+// its transparency. The pixels were picked by hand from the drawings: the
+// top right corner is transparent in each, and one pixel of the folder is
+// bright green.
+TEST(IconGroup, EachSizeHasAnImageOfItsOwnWithItsTransparency)
+{
     HRSRC group = FindResourceA(NULL, "IDI_ICON", (LPCSTR)RT_GROUP_ICON);
     ASSERT_NE(nullptr, group);
     BYTE* directory = (BYTE*)LockResource(LoadResource(NULL, group));
-    for (int size : {16, 24, 32, 48}) {
-        SCOPED_TRACE(size);
-        int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+    ASSERT_NE(nullptr, directory);
+    struct Row {
+        int size;
+        int greenX;
+        int greenY;
+    };
+    const Row rows[] = {{16, 8, 3}, {24, 11, 5}, {32, 15, 7}, {48, 22, 9}};
+    const COLORREF background = RGB(10, 20, 30);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.size);
+        int id = LookupIconIdFromDirectoryEx(directory, TRUE, row.size, row.size, LR_DEFAULTCOLOR);
         HRSRC image = FindResourceA(NULL, MAKEINTRESOURCEA(id), (LPCSTR)RT_ICON);
         ASSERT_NE(nullptr, image);
         // Width and height 0: the image's own size, not one stretched to fit.
@@ -136,13 +150,30 @@ TEST(GetModuleIcon, FollowsTheModulesFile)
                                               LR_DEFAULTCOLOR);
         ASSERT_NE(nullptr, icon);
         ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(icon, &info));
         BITMAP colour = {};
-        GetObjectA(info.hbmColor, sizeof(colour), &colour);
-        EXPECT_EQ(size, colour.bmWidth);
-        EXPECT_EQ(size, colour.bmHeight);
-        DeleteObject(info.hbmMask);
-        DeleteObject(info.hbmColor);
+        if (GetIconInfo(icon, &info)) {
+            GetObjectA(info.hbmColor, sizeof(colour), &colour);
+            DeleteObject(info.hbmMask);
+            DeleteObject(info.hbmColor);
+        }
+        EXPECT_EQ(row.size, colour.bmWidth);
+        EXPECT_EQ(row.size, colour.bmHeight);
+
+        HDC dc = CreateCompatibleDC(NULL);
+        HDC screen = GetDC(NULL);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, row.size, row.size);
+        ReleaseDC(NULL, screen);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        HBRUSH brush = CreateSolidBrush(background);
+        RECT all = {0, 0, row.size, row.size};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, row.size, row.size, 0, NULL, DI_NORMAL));
+        EXPECT_EQ(background, GetPixel(dc, row.size - 1, 0));
+        EXPECT_EQ(RGB(0, 255, 0), GetPixel(dc, row.greenX, row.greenY));
+        SelectObject(dc, old);
+        DeleteObject(canvas);
+        DeleteDC(dc);
         DestroyIcon(icon);
     }
 }

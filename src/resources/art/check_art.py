@@ -13,28 +13,29 @@ PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 def parse_png(data):
     """Decodes the PNGs png() writes: top-down rows of (r, g, b), None where transparent."""
     assert data[:8] == PNG_SIGNATURE
-    pos, chunks = 8, {}
+    pos, kinds, chunks = 8, [], {}
     while pos < len(data):
         (length,) = struct.unpack_from(">I", data, pos)
         kind, body = data[pos + 4:pos + 8], data[pos + 8:pos + 8 + length]
         assert struct.unpack_from(">I", data, pos + 8 + length)[0] == zlib.crc32(kind + body)
+        kinds.append(kind)
         chunks[kind] = chunks.get(kind, b"") + body
         pos += 12 + length
-    assert pos == len(data) and b"IEND" in chunks
-    width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", chunks[b"IHDR"])
-    assert (depth, colour_type, interlace) == (4, 3, 0), "4-bit palette, not interlaced"
-    plte = chunks[b"PLTE"]
-    palette = [tuple(plte[k:k + 3]) for k in range(0, len(plte), 3)]
-    alpha = chunks.get(b"tRNS", b"")
+    assert pos == len(data) and kinds[0] == b"IHDR" and kinds[-1] == b"IEND", "chunk order"
+    width, height, depth, colour_type, compression, filtering, interlace = \
+        struct.unpack(">IIBBBBB", chunks[b"IHDR"])
+    assert (depth, colour_type) == (8, 6), "32-bit RGBA"
+    assert (compression, filtering, interlace) == (0, 0, 0)
     raw = zlib.decompress(chunks[b"IDAT"])
-    stride = 1 + (width + 1) // 2
+    stride = 1 + 4 * width
     assert len(raw) == stride * height
     pixels = []
     for y in range(height):
         row = raw[y * stride:(y + 1) * stride]
         assert row[0] == 0, "filter type None"
-        values = [(row[1 + x // 2] >> (4 - 4 * (x % 2))) & 15 for x in range(width)]
-        pixels.append([None if v < len(alpha) and alpha[v] == 0 else palette[v] for v in values])
+        rgba = [tuple(row[1 + 4 * x:5 + 4 * x]) for x in range(width)]
+        assert all(a in (0, 255) for (_, _, _, a) in rgba), "fully opaque or fully transparent"
+        pixels.append([None if a == 0 else (r, g, b) for (r, g, b, a) in rgba])
     return width, height, pixels
 
 
@@ -107,8 +108,9 @@ def check():
     offset = 6 + 16 * len(ICON_IMAGES)
     for e, (size, grid, image_kind) in zip(entries, ICON_IMAGES):
         assert (e["w"], e["h"]) == (size, size)
-        assert e["ncol"] == 16 and e["res"] == 0
-        assert e["f1"] == 1 and e["f2"] == 4, "wPlanes/wBitCount"
+        assert e["res"] == 0
+        expected_entry = (0, 1, 32) if image_kind == "png" else (16, 1, 4)
+        assert (e["ncol"], e["f1"], e["f2"]) == expected_entry, "bColorCount/wPlanes/wBitCount"
         assert e["off"] == offset, "dwImageOffset"
         assert e["png"] == (image_kind == "png")
         if e["png"]:
@@ -128,7 +130,7 @@ def check():
     assert offset == len(ico), "trailing or missing bytes in kiveran.ico"
     print("kiveran.ico: %d bytes, %d images (%s): OK"
           % (len(ico), len(entries),
-             ", ".join("%dx%d %s %d bytes @%d" % (e["w"], e["h"], "PNG" if e["png"] else "4bpp",
+             ", ".join("%dx%d %s %d bytes @%d" % (e["w"], e["h"], "32bpp PNG" if e["png"] else "4bpp",
                                                   e["nbytes"], e["off"])
                        for e in entries)))
 

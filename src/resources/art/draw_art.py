@@ -5,7 +5,8 @@
     python3 src/resources/art/draw_art.py --check   parse both files back and verify them
 
 The pictures are the character grids of pictures.py; one character is one pixel.
-Output is deterministic: the same grids always give the same bytes.
+Output is deterministic: the same grids give the same bytes (the PNG images
+with the same zlib; --check compares pixels).
 Standard library only.
 """
 
@@ -88,29 +89,24 @@ def png_chunk(kind, data):
 
 
 def png(grid, palette, colour_of):
-    """A 4-bit palette PNG: entry 0 transparent (tRNS), then the colours the grid uses.
+    """A 32-bit RGBA PNG of the grid's 16-colour picture, '.' fully transparent.
 
-    Windows reads PNG images in an icon group since Vista; at 24 and 48 pixels
-    they take a fifth of the bytes of a DIB with its mask."""
+    Windows reads PNG images in an icon group since Vista, documented as
+    32-bit RGBA; at 24 and 48 pixels they take about a quarter of the bytes
+    of a DIB with its mask."""
     size = len(grid)
-    used = sorted(set(colour_of[ch] for row in grid for ch in row if ch != "."))
-    assert len(used) <= 15, "a 4-bit palette holds 15 colours besides the transparent one"
-    index_of = {colour: k + 1 for k, colour in enumerate(used)}
-    raw = b"".join(b"\0" + pack_bits([0 if ch == "." else index_of[colour_of[ch]] for ch in row],
-                                      4, (size + 1) // 2)
+    raw = b"".join(b"\0" + b"".join(b"\0\0\0\0" if ch == "." else bytes(palette[colour_of[ch]]) + b"\xff"
+                                    for ch in row)
                    for row in grid)
-    plte = b"\0\0\0" + b"".join(struct.pack("BBB", *palette[c]) for c in used)
     return (b"\x89PNG\r\n\x1a\n"
-            + png_chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0))
-            + png_chunk(b"PLTE", plte)
-            + png_chunk(b"tRNS", b"\0")
+            + png_chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
             + png_chunk(b"IDAT", zlib.compress(raw, 9))
             + png_chunk(b"IEND", b""))
 
 
 # The icon group's images, in the order of the file's directory: the large
-# and small sizes at 100 % scaling first (DIBs, read without a decoder at
-# start-up), then those of 150 % (PNG).
+# and small sizes at 100 % scaling first (DIBs, which the windows load there
+# without a PNG decoder), then those of 150 % (PNG).
 ICON_IMAGES = [(32, ICON_32, "dib"), (16, ICON_16, "dib"), (48, ICON_48, "png"),
                (24, ICON_24, "png")]
 
@@ -127,8 +123,9 @@ def build_ico():
     images = [(size, icon_image(grid, kind)) for size, grid, kind in ICON_IMAGES]
     out = struct.pack("<HHH", 0, 1, len(images))      # ICONDIR: reserved, type 1 = icon
     offset = 6 + 16 * len(images)
-    for size, data in images:                         # ICONDIRENTRY
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+    for (size, data), (_, _, kind) in zip(images, ICON_IMAGES):   # ICONDIRENTRY
+        colours, bits = (0, 32) if kind == "png" else (16, 4)
+        out += struct.pack("<BBBBHHII", size, size, colours, 0, 1, bits, len(data), offset)
         offset += len(data)
     for _, data in images:
         out += data
