@@ -47,6 +47,7 @@ int RunAssociationDialog(HWND owner, AssocRequest* request, const char* extensio
     return 1;
 }
 
+// The button's own message: CheckDlgButton would be one more import.
 static void CheckButton(HWND dialog, int id, int checked)
 {
     SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -3,8 +3,7 @@
 #include "common/code_page_text.h"
 #include "resources/resource_ids.h"
 
-// The button's own message, as CheckButton sends one: IsDlgButtonChecked
-// and CheckDlgButton would be two more imports.
+// The button's own message: IsDlgButtonChecked would be one more import.
 int IsBoxChecked(HWND dialog, int id)
 {
     return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;

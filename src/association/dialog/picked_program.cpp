@@ -125,12 +125,17 @@ void DescribePickedProgramFault(int code, char* text, size_t size)
     static const char* const kTexts[] = {
         "", kNameText, kAdvertisedText, kWithoutFileText, kTargetMissingText, kFileMissingText,
     };
+    const unsigned asksForFile = (1u << PICKED_SHORTCUT_ADVERTISED) | (1u << PICKED_SHORTCUT_WITHOUT_FILE)
+                                 | (1u << PICKED_SHORTCUT_TARGET_MISSING);
+    if (size == 0) {
+        return;
+    }
     text[0] = '\0';
     if (code < 0 || code >= (int)(sizeof(kTexts) / sizeof(kTexts[0]))) {
         return;
     }
     CopyText(text, size, kTexts[code]);
-    if (code >= PICKED_SHORTCUT_ADVERTISED && code <= PICKED_SHORTCUT_TARGET_MISSING) {
+    if (asksForFile & (1u << code)) {
         size_t used = StringEnd(text);
         CopyText(text + used, size - used, kPickFileText);
     }
