@@ -17,15 +17,18 @@ class DesktopShellReady : public ::testing::Environment {
     void SetUp() override
     {
         HRESULT com = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-        WaitUntil([] {
+        bool ready = WaitUntil([] {
             IShellWindows* windows = NULL;
-            bool ready = SUCCEEDED(CoCreateInstance(__uuidof(ShellWindows), NULL, CLSCTX_LOCAL_SERVER,
-                                                    __uuidof(IShellWindows), (void**)&windows));
+            bool served = SUCCEEDED(CoCreateInstance(__uuidof(ShellWindows), NULL, CLSCTX_LOCAL_SERVER,
+                                                     __uuidof(IShellWindows), (void**)&windows));
             if (windows != NULL) {
                 windows->Release();
             }
-            return ready;
+            return served;
         });
+        if (!ready) {
+            ADD_FAILURE() << "The desktop did not serve the shell-windows object within " << kWaitMs << " ms.";
+        }
         if (SUCCEEDED(com)) {
             CoUninitialize();
         }

@@ -144,6 +144,25 @@ Program StartWideProgram(const std::wstring& commandLine, HANDLE token)
     return Started(created, info);
 }
 
+namespace {
+
+// Names the program's visible windows on the error stream: a program that
+// did not end is most often waiting on a message box, and its caption says
+// which.
+BOOL CALLBACK ReportIfVisible(HWND window, LPARAM processId)
+{
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == (DWORD)processId && IsWindowVisible(window)) {
+        char title[256] = "";
+        GetWindowTextA(window, title, sizeof(title));
+        fprintf(stderr, "The program still shows a window titled \"%s\".\n", title);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 long FinishProgram(Program* program, DWORD timeoutMs)
 {
     if (!program->started) {
@@ -154,6 +173,8 @@ long FinishProgram(Program* program, DWORD timeoutMs)
         DWORD code = 0;
         GetExitCodeProcess(program->info.hProcess, &code);
         result = (long)code;
+    } else if (timeoutMs != 0) {
+        EnumWindows(ReportIfVisible, (LPARAM)program->Id());
     }
     End(program);
     return result;
