@@ -24,7 +24,7 @@ DialogSession* GetSession(HWND dialog)
 void SetLastProgram(DialogSession* session, const WCHAR* program)
 {
     lstrcpynW(session->lastProgram, program, MAX_PATH);
-    GetLongForm(session->lastProgram, session->lastProgramLong);
+    session->lastProgramLong[0] = L'\0';
 }
 
 static int IsEmpty(HWND dialog, int id)
@@ -33,10 +33,15 @@ static int IsEmpty(HWND dialog, int id)
     return GetDlgItemTextW(dialog, id, first, 2) == 0;
 }
 
-static int IsLastProgram(const DialogSession* session, const WCHAR* path)
+static int IsLastProgram(DialogSession* session, const WCHAR* path)
 {
     WCHAR longPath[MAX_PATH];
     GetLongForm(path, longPath);
+    // Worked out at the first comparison: the dialog does not wait for it,
+    // and a dialog cancelled at once never needs it.
+    if (session->lastProgramLong[0] == L'\0') {
+        GetLongForm(session->lastProgram, session->lastProgramLong);
+    }
     return IsSameName(longPath, session->lastProgramLong);
 }
 

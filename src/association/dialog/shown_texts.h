@@ -14,7 +14,7 @@
 struct DialogSession {
     const char* extension;
     WCHAR lastProgram[MAX_PATH];      // the file IDC_COMMAND_LINE was last built for, or empty
-    WCHAR lastProgramLong[MAX_PATH];  // its long form, worked out once
+    WCHAR lastProgramLong[MAX_PATH];  // its long form, worked out once when first needed, else empty
     char shownVerb[ASSOC_TEXT_SIZE];  // the verb whose texts the edits show
     int commandIsBuilt;  // IDC_COMMAND_LINE was made from a program chosen in the dialog
     int menuIsDefault;   // IDC_MENU_TEXT offers the text of a new open verb
