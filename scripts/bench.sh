@@ -75,23 +75,32 @@ prepare_sample() {
   mkdir -p "$root/tool"
   cp "$1/bench_floor.exe" "$root/tool/tool.exe"
   printf 'sample\r\n' >"$root/sample.kvb"
-  wine reg add 'HKCR\.kvb' /ve /d KiveranBench.Sample /f >/dev/null 2>&1
-  wine reg add 'HKCR\KiveranBench.Sample\shell\open\command' /ve \
-    /d '"C:\kiveran-bench\tool\tool.exe" "%1"' /f >/dev/null 2>&1
+  wine reg add 'HKCR\.kvb' /ve /d KiveranBench.Sample /f >/dev/null 2>&1 &&
+    wine reg add 'HKCR\KiveranBench.Sample\shell\open\command' /ve \
+      /d '"C:\kiveran-bench\tool\tool.exe" "%1"' /f >/dev/null 2>&1
+}
+# The Windows name of a host path: every prefix maps the host's root as
+# drive Z. (A winepath process, under load, once gave nothing, and every
+# start of the round then failed.)
+windows_path() {
+  printf 'Z:%s' "${1//\//\\}"
 }
 # Both pairs in one session: the About box and its floor, then the
 # association dialog and its floor, each pair alternating round by round.
 measure() {
   local bin=$1 rounds=$2 program
-  program=$(winepath -w "$bin/kiveran.exe")
-  prepare_sample "$bin"
-  wine "$bin/time_to_window.exe" "$rounds" "\"$program\"" "\"$(winepath -w "$bin/bench_floor.exe")\"" |
+  program=$(windows_path "$bin/kiveran.exe")
+  if ! prepare_sample "$bin"; then
+    echo "bench: the sample's type could not be registered" >&2
+    return 1
+  fi
+  wine "$bin/time_to_window.exe" "$rounds" "\"$program\"" "\"$(windows_path "$bin/bench_floor.exe")\"" |
     tr -d '\r' | sed 's/^/about /'
   wine "$bin/time_to_window.exe" "$rounds" "\"$program\" C:\\kiveran-bench\\sample.kvb" \
-    "\"$(winepath -w "$bin/bench_open_floor.exe")\" C:\\kiveran-bench\\tool\\tool.exe" |
+    "\"$(windows_path "$bin/bench_open_floor.exe")\" C:\\kiveran-bench\\tool\\tool.exe" |
     tr -d '\r' | sed 's/^/association /'
 }
-export -f measure prepare_sample
+export -f measure prepare_sample windows_path
 median() {
   sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }

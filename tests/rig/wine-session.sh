@@ -98,7 +98,9 @@ rm -f "$WINEPREFIX/.kiveran-wineserver"
 wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 settings="$WINEPREFIX/kiveran-settings.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$RIG_DIR/wine-settings.reg.in" | sed 's/\x0a\x00/\x0d\x00\x0a\x00/g'; } >"$settings"
-wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
+# The prefix maps the host's root as drive Z: no winepath process, which
+# under load has once given nothing.
+wine regedit /S "Z:${settings//\//\\}" >/dev/null 2>&1
 
 # Wine ends its desktop and services a few seconds after the last Windows
 # program exits, and the next program that touches the shell then waits
