@@ -105,13 +105,14 @@ median() {
   sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 # One pair's figures: WHAT, its lines, the window's name and the target.
+# Three decimals: 1.002 rounded to 1.00 would read as a target met.
 report() {
   local lines=$2 program_ms floor_ms
   program_ms=$(awk '{ print $2 }' <<<"$lines" | median)
   floor_ms=$(awk '{ print $3 }' <<<"$lines" | median)
   printf '%-38s %s ms\n' "$3, median" "$program_ms"
   printf '%-38s %s ms\n' "$1, median" "$floor_ms"
-  printf '%-38s %.2f (target at most %s)\n' "$3 ratio" \
+  printf '%-38s %.3f (target at most %s)\n' "$3 ratio" \
     "$(awk -v a="$program_ms" -v b="$floor_ms" 'BEGIN { print a / b }')" "$4"
 }
 
