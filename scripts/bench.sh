@@ -80,8 +80,8 @@ prepare_sample() {
       /d '"C:\kiveran-bench\tool\tool.exe" "%1"' /f >/dev/null 2>&1
 }
 # The Windows name of a host path: every prefix maps the host's root as
-# drive Z. (A winepath process, under load, once gave nothing, and every
-# start of the round then failed.)
+# drive Z. (A winepath process once gave nothing, and every start of
+# that benchmark run failed.)
 windows_path() {
   printf 'Z:%s' "${1//\//\\}"
 }

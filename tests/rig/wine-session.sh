@@ -99,7 +99,7 @@ wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 settings="$WINEPREFIX/kiveran-settings.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$RIG_DIR/wine-settings.reg.in" | sed 's/\x0a\x00/\x0d\x00\x0a\x00/g'; } >"$settings"
 # The prefix maps the host's root as drive Z: no winepath process, which
-# under load has once given nothing.
+# has once given nothing.
 wine regedit /S "Z:${settings//\//\\}" >/dev/null 2>&1
 
 # Wine ends its desktop and services a few seconds after the last Windows
