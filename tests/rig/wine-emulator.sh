@@ -6,4 +6,19 @@ if [ -z "${WINEPREFIX:-}" ]; then
   exit 2
 fi
 "$(dirname "${BASH_SOURCE[0]}")/start-wineserver.sh"
-exec wine "$@"
+
+# A desktop or service that Wine starts for the test program inherits its
+# output and can outlive it: on CTest's pipe, CTest would then wait out the
+# test's timeout. The program writes to a file in the session's prefix
+# instead, which tail hands on to CTest as it grows and until the program
+# ends.
+output=$(mktemp "$WINEPREFIX/test-output.XXXXXX")
+wine "$@" >"$output" 2>&1 &
+program=$!
+tail -s 0.05 -n +1 -f --pid="$program" "$output" &
+streamer=$!
+wait "$program"
+status=$?
+wait "$streamer"
+rm -f "$output"
+exit "$status"
